@@ -1,0 +1,32 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: deps build asan-build run test bench clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Engine, runner and engine tests under AddressSanitizer + UndefinedBehaviorSanitizer.
+asan-build: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DKELDRA_SANITIZE=ON -DKELDRA_BUILD_APP=OFF -DKELDRA_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	@bash scripts/run-examples.sh $(BUILD)/bin
+
+test: build asan-build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bin/keldra-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
