@@ -1,0 +1,42 @@
+// One line of fixed-layout text in the report notation: nX blanks, literal
+// text, In / In.m integers, Fw.d fixed, Ew.d exponent, Gw.d general, An text.
+// A value too wide for its field fills the field with asterisks. The line
+// lives in a fixed buffer; nothing is allocated.
+//
+//   FixedLine().X(6).Text("NUMBER OF INCREMENTS   = ").I(3, NINC).WriteTo(report);
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+namespace keldra {
+
+class FixedLine {
+public:
+    static constexpr int kCapacity = 512;
+
+    FixedLine& X(int n);                           // n blanks
+    FixedLine& Text(std::string_view text);        // the text as it stands
+    FixedLine& I(int w, long long value, int m = 0);  // In (m = 0) or In.m
+    FixedLine& F(int w, int d, double value);      // Fw.d
+    FixedLine& E(int w, int d, double value);      // Ew.d: 0.ddddE+xx
+    FixedLine& G(int w, int d, double value);      // Gw.d
+    FixedLine& A(int n, std::string_view text);    // An: first n characters, blank padded
+
+    std::string_view View() const { return {buffer_, static_cast<std::size_t>(length_)}; }
+
+    // Writes the line and a line end.
+    void WriteTo(std::FILE* file) const;
+
+private:
+    void Append(std::string_view text);
+    void Stars(int w);
+
+    char buffer_[kCapacity + 1] = {};
+    int length_ = 0;
+};
+
+// An empty line.
+void WriteEmptyLine(std::FILE* file);
+
+}  // namespace keldra
