@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// One line of a text data file: its words in order and the complete text as read.
+struct TWordContainer {
+    QString text;
+    QStringList words;
+};
+
+// Reads a whole text data file into memory and hands it out word by word or line by line.
+// Numbers are always read with "." as the decimal separator. Every failure raises EInOutError;
+// conversion errors name the one-based line and item of the failing word. The cursors stay where
+// a failure left them.
+class TWordReader {
+  public:
+    explicit TWordReader(const QByteArray& content);
+
+    // Reads the file; a file that cannot be opened or read raises EInOutError.
+    [[nodiscard]] static TWordReader fromFile(const QString& fileName);
+
+    [[nodiscard]] bool AtEnd() const { return m_line == lineCount(); }
+    [[nodiscard]] double ReadFloat();
+    [[nodiscard]] qint32 ReadInteger();
+    // The complete text of the current line, untrimmed; words not yet taken from it are skipped.
+    [[nodiscard]] QString ReadLine();
+    [[nodiscard]] QString NextWord();
+
+    [[nodiscard]] int lineCount() const { return static_cast<int>(m_lines.size()); }
+    [[nodiscard]] int currentLine() const { return m_line; }
+
+    [[nodiscard]] static QStringList splitWords(const QString& line);
+
+  private:
+    [[noreturn]] void failConversion(const char* expected) const;
+
+    std::vector<TWordContainer> m_lines;
+    int m_line = 0;
+    int m_item = 0;
+};
