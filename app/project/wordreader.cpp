@@ -1,11 +1,11 @@
 #include "app/project/wordreader.h"
 
-#include <QFile>
 #include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "app/project/inouterror.h"
+#include "app/project/textfile.h"
 
 namespace {
 
@@ -23,21 +23,6 @@ QString trimmed(const QString& text) {
     return trimmedLeft(text.left(end));
 }
 
-// Lines end at CR LF, LF or a lone CR; a line end at the very end of the data opens no new line.
-std::vector<QString> splitLines(const QByteArray& content) {
-    std::vector<QString> lines;
-    qsizetype start = 0;
-    const qsizetype size = content.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && content[end] != '\r' && content[end] != '\n') ++end;
-        lines.push_back(QString::fromLatin1(content.mid(start, end - start)));
-        if (end < size && content[end] == '\r' && end + 1 < size && content[end + 1] == '\n') ++end;
-        start = end + 1;
-    }
-    return lines;
-}
-
 // Converts a whole word with "." as the decimal separator, independent of the user's locale.
 std::optional<double> parseNumber(const QString& word) {
     QByteArray text = word.toLatin1();
@@ -52,24 +37,14 @@ std::optional<double> parseNumber(const QString& word) {
 }  // namespace
 
 TWordReader::TWordReader(const QByteArray& content) {
-    for (QString& text : splitLines(content)) {
+    for (QString& text : textLines(content)) {
         QStringList words = splitWords(text);
         m_lines.push_back({std::move(text), std::move(words)});
     }
 }
 
 TWordReader TWordReader::fromFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EInOutError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw EInOutError(
-            QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
-    }
-    return TWordReader(content);
+    return TWordReader(readTextFile(fileName));
 }
 
 QStringList TWordReader::splitWords(const QString& line) {
