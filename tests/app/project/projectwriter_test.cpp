@@ -26,6 +26,12 @@ TEST(ProjectWriter, NewProjectFile) {
     EXPECT_EQ(TProjectWriter(fixture.project).projectFile(), expected);
 }
 
+TEST(ProjectWriter, TitleStaysOneLine) {
+    TProjectFixture fixture;
+    fixture.project.title = "Two\r\nlines";
+    EXPECT_EQ(crlfLines(TProjectWriter(fixture.project).projectFile()).first(), "Two  lines");
+}
+
 TEST(ProjectWriter, SandParameterLinesInEnglishUnits) {
     TProjectFixture fixture;
     fixture.setLayer(fixture.file.soilLayers, 0, kSand, 12, {108, 35, 90, 0}, 0);
