@@ -71,7 +71,6 @@ class TProjectReader {
     // A count of rows that follow, each on at least one line of its own.
     [[nodiscard]] int readCount();
     [[nodiscard]] int readChoice(int choices);
-    [[nodiscard]] bool english() const;
 
     TProgramData& m_project;
     TFileTables m_tables;
