@@ -48,8 +48,9 @@ TEST_F(ColumnStreamTest, EveryTableOfTheMainWindowRoundTrips) {
         copy->readColumns(stream);
         EXPECT_TRUE(stream.atEnd());
         EXPECT_EQ(definitionsOf(*copy), definition.columns);
-        if (definition.charted)
+        if (definition.charted) {
             EXPECT_EQ(static_cast<TGridTableChart&>(*copy).graphicParameters(), definition.graphic);
+        }
     }
 }
 
