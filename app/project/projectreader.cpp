@@ -8,6 +8,7 @@
 #include "app/project/textfile.h"
 #include "app/project/wordreader.h"
 #include "app/tables/gridtable.h"
+#include "app/tables/tableerror.h"
 
 namespace {
 
@@ -68,6 +69,9 @@ QString TProjectReader::readGuarded(TProgramData& project, const QByteArray& con
         }
     } catch (const EInOutError& error) {
         message = error.message();
+    } catch (const ETableError& error) {
+        // A value that a table refuses ends the reading like a word that is not a number.
+        message = error.message();
     }
     finishReading(project);
     return message;
@@ -109,8 +113,8 @@ TProjectReader::TControl TProjectReader::readControl() {
     control.restraintRows = readCount();
     control.stiffnessRows = readCount();
     control.pyModificationRows = readCount();
-    control.earthPressureOption = m_words.ReadInteger();
-    control.pyOption = m_words.ReadInteger();
+    control.earthPressureOption = readOption(kTrapezoidalPressure);
+    control.pyOption = readOption(2);
     control.pyCurveSets = readCount();
     if (m_features.stageCount)
         control.stages = std::clamp(m_words.ReadInteger(), 1, StageFiles::kMaxStages);
@@ -349,6 +353,15 @@ int TProjectReader::readCount() {
         throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
     }
     return count;
+}
+
+int TProjectReader::readOption(int highest) {
+    const int option = m_words.ReadInteger();
+    if (option < 0 || option > highest) {
+        m_words.failLastWord(
+            QStringLiteral("An option from 0 to %1 was expected but not found.").arg(highest));
+    }
+    return option;
 }
 
 int TProjectReader::readChoice(int choices) {
