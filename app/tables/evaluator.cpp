@@ -137,7 +137,10 @@ double apply(QChar op, double a, double b) {
 
 }  // namespace
 
-TEvaluator::TEvaluator(const QLocale& locale) : m_decimalPoint(locale.decimalPoint()) {}
+TEvaluator::TEvaluator(const QLocale& locale)
+    : m_decimalPoint(locale.decimalPoint()),
+      m_number(QStringLiteral("^-?(\\d+(%1\\d*)?|%1\\d+)(e-?\\d+)?$")
+                   .arg(QRegularExpression::escape(m_decimalPoint))) {}
 
 QString TEvaluator::invalidCharactersMessage() {
     return QStringLiteral("Entry could not be evaluated:\rinvalid character(s) in expression");
@@ -228,10 +231,7 @@ double TEvaluator::evaluateOperand(const QString& entry) const {
 }
 
 double TEvaluator::decimal(const QString& operand) const {
-    const QString point = QRegularExpression::escape(m_decimalPoint);
-    const QRegularExpression number(
-        QStringLiteral("^-?(\\d+(%1\\d*)?|%1\\d+)(e-?\\d+)?$").arg(point));
-    if (!number.match(operand).hasMatch()) throw EAssignError(invalidCharactersMessage());
+    if (!m_number.match(operand).hasMatch()) throw EAssignError(invalidCharactersMessage());
     QString plain = operand;
     plain.replace(m_decimalPoint, QStringLiteral("."));
     return checked(plain.toDouble());
