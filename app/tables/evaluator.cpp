@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -42,10 +43,10 @@ double reciprocal(double x) {
 // Truncation to a whole number of the given integer type.
 template <class Int>
 double truncatedTo(double x) {
+    // The range is [min, -min): the maximum itself is not a double for 64 bits.
+    const double lowest = static_cast<double>(std::numeric_limits<Int>::min());
     const double whole = std::trunc(x);
-    if (!(whole >= static_cast<double>(std::numeric_limits<Int>::min()) &&
-          whole <= static_cast<double>(std::numeric_limits<Int>::max())))
-        invalidOperation();
+    if (!(whole >= lowest && whole < -lowest)) invalidOperation();
     return whole;
 }
 
