@@ -74,6 +74,8 @@ class TProjectReader {
     [[nodiscard]] int readCount();
     [[nodiscard]] int readChoice(int choices);
     [[nodiscard]] int readOption(int highest);
+    // The sub-table of a row, which every row of the file's sub-table columns has.
+    [[nodiscard]] static TGridTable& rowTable(const TGridTable& table, int column, int row);
 
     TProgramData& m_project;
     TFileTables m_tables;
