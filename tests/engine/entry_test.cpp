@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -38,6 +39,22 @@ int FilesIn(const std::filesystem::path& dir) {
 }
 
 }  // namespace
+
+TEST(Entry, TheLibraryExportsTheEntryUnderItsTwoNamesOnly) {
+    std::FILE* nm = popen("nm -D --defined-only " KELDRA_BIN_DIR "/libKeldraEngine.so", "r");
+    ASSERT_NE(nm, nullptr);
+    std::string exported;
+    char line[512];
+    while (std::fgets(line, sizeof line, nm) != nullptr) {
+        char kind = 0;
+        char name[256] = {};
+        if (std::sscanf(line, "%*s %c %255s", &kind, name) == 2 && kind == 'T') {
+            exported += std::string(name) + " ";
+        }
+    }
+    ASSERT_EQ(pclose(nm), 0);
+    EXPECT_EQ(exported, "IKELDRA _IKELDRA ");
+}
 
 TEST(Entry, AnArgumentOtherThanSixTouchesNoFile) {
     testing::EngineRun run;
