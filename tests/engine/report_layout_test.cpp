@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine_run.h"
 #include "project_builder.h"
@@ -64,6 +65,21 @@ TEST(ReportLayout, PlotBlockWithoutPressureOrCurves) {
     EXPECT_EQ(plot[2], "1 12 1");
     EXPECT_EQ(plot[3].substr(0, 14), "    0.0000E+00");
     EXPECT_EQ(plot[14].substr(0, 14), "    0.1320E+03") << "station NINC + 1";
+}
+
+TEST(ReportLayout, GenericUnitsKeepThePreviousLabels) {
+    std::vector<testing::ProjectBuilder> problems(2, testing::LoadedCantilever());
+    problems[0].KUNIT = 3;
+    problems[0].closing = 9;
+    problems[1].KUNIT = 2;
+    testing::EngineRun run;
+    const auto lines = run.Run(problems[0].Text() + problems[1].Text()).report_lines();
+    std::vector<std::string> lengths;
+    for (const std::string& line : lines) {
+        if (line.rfind("      INCREMENT LENGTH", 0) == 0)
+            lengths.push_back(line.substr(line.size() - 3));
+    }
+    EXPECT_EQ(lengths, (std::vector<std::string>{"  L", "  M"}));
 }
 
 TEST(ReportLayout, SiUnitLines) {
