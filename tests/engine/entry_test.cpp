@@ -80,6 +80,29 @@ TEST(Entry, BothNamesRunTheProjectFromTheZeroState) {
     }
 }
 
+TEST(Entry, SecondRunOfALoadedLibraryStartsItsOwnRecord) {
+    testing::EngineRun run;
+    testing::WriteFile(run.dir() / "wall.kd5d", testing::LoadedCantilever().Text());
+    run.WriteNames();
+    void* handle = dlopen(KELDRA_BIN_DIR "/libKeldraEngine.so", RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(handle, nullptr) << dlerror();
+    auto entry = reinterpret_cast<Entry>(dlsym(handle, "IKELDRA"));
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(run.dir());
+    EXPECT_EQ(entry(6), 0);
+    const std::string first = testing::ReadFile(run.dir() / "wall.kd5p");
+    EXPECT_EQ(entry(6), 0);
+    const std::string second = testing::ReadFile(run.dir() / "wall.kd5p");
+    // A project that stops at once holds no result rows of the earlier run.
+    testing::WriteFile(run.dir() / "wall.kd5d", "Stops\r\n1 21\t1\t0\t0\t0 0 1 0 0\r\n");
+    EXPECT_EQ(entry(6), 0);
+    const std::string stopped = testing::ReadFile(run.dir() / "wall.kd5p");
+    std::filesystem::current_path(cwd);
+    dlclose(handle);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(stopped, "1 0 1\n");
+}
+
 TEST(Entry, ShortNamesFileWritesTheMessageAndReturns) {
     testing::EngineRun run;
     run.WriteNames(3);
