@@ -38,8 +38,7 @@ void TensionCrack(Sublayer& sub, const Sublayer& below, double FMOD) {
 
 }  // namespace
 
-void ComputeActiveForces(SublayerTable& table, const SoilBlock& soil,
-                         const ActiveForceInput& in) {
+void ComputeActiveForces(SublayerTable& table, const SoilBlock& soil, const ActiveForceInput& in) {
     for (int i = 1; i < table.IEXC; ++i) {
         Sublayer& sub = table.layer[i];
         const double T = sub.T;

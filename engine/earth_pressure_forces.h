@@ -17,8 +17,7 @@ struct ActiveForceInput {
 // the overburden, the surcharge record of the soil block over the sublayer,
 // the sublayer's own weight and the cohesion; a sublayer in tension at its
 // top carries only the triangle of positive pressure below the crack.
-void ComputeActiveForces(SublayerTable& table, const SoilBlock& soil,
-                         const ActiveForceInput& in);
+void ComputeActiveForces(SublayerTable& table, const SoilBlock& soil, const ActiveForceInput& in);
 
 // PW1 and PW2 of the drained sublayers below the water table and above the
 // excavation level: the pore pressure at the top and its growth.

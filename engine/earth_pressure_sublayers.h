@@ -12,15 +12,15 @@ inline constexpr int kMaxSublayers = 20;
 inline constexpr double kDepthTolerance = 1e-5;  // depths closer than this coincide
 
 struct Sublayer {
-    double ZTOP, T;          // top depth and thickness
-    double c, phi, gamma;    // cohesion, friction angle (degrees), total unit weight
-    bool DRAINED;            // sand, silt and rock; the clays are undrained
-    bool belowWater;         // top at or below the backfill water table
-    double KA, KP, SQKA;     // earth pressure coefficients, SQKA = sqrt(KA)
-    double SIGV;             // effective vertical stress at the top
+    double ZTOP, T;                         // top depth and thickness
+    double c, phi, gamma;                   // cohesion, friction angle (degrees), total unit weight
+    bool DRAINED;                           // sand, silt and rock; the clays are undrained
+    bool belowWater;                        // top at or below the backfill water table
+    double KA, KP, SQKA;                    // earth pressure coefficients, SQKA = sqrt(KA)
+    double SIGV;                            // effective vertical stress at the top
     double PA1, PA2, PA3, PA4, Z1, Z2, Z3;  // active force parts and their depths
-    double PW1, PW2;         // water force parts (negative)
-    double ZCR;              // thickness with positive active pressure (tension crack)
+    double PW1, PW2;                        // water force parts (negative)
+    double ZCR;  // thickness with positive active pressure (tension crack)
 
     // Unit weight that builds up effective stress within the sublayer: the
     // submerged weight for a drained sublayer below the water table.
@@ -28,9 +28,7 @@ struct Sublayer {
         return DRAINED && belowWater ? gamma - GAMW : gamma;
     }
     // Unit weight of the pore water pressing on the wall within the sublayer.
-    [[nodiscard]] double WaterWeight(double GAMW) const {
-        return DRAINED && belowWater ? GAMW : 0;
-    }
+    [[nodiscard]] double WaterWeight(double GAMW) const { return DRAINED && belowWater ? GAMW : 0; }
 };
 
 struct SublayerTable {

@@ -10,7 +10,7 @@ namespace keldra {
 
 namespace {
 
-constexpr double kPressureFloor = 1e-5;     // smaller pressures are written as zero
+constexpr double kPressureFloor = 1e-5;  // smaller pressures are written as zero
 constexpr double kMinSurfacePressure = 1e-6;
 constexpr double kGenericPointsPerIncrement = 4;
 
@@ -40,8 +40,8 @@ PointPressure PressureAt(const SublayerTable& table, int i, double z,
     double w = 0;
     if (above) {
         w = sub.WaterWeight(in.GAMW);
-        const double pTop = (sub.ZTOP - in.ZWB) * w + sub.SIGV * KA * in.FMOD -
-                            2 * sub.c * SQKA * in.FMOD;
+        const double pTop =
+            (sub.ZTOP - in.ZWB) * w + sub.SIGV * KA * in.FMOD - 2 * sub.c * SQKA * in.FMOD;
         p = pTop + (sub.EffectiveWeight(in.GAMW) * KA * in.FMOD + w) * (z - sub.ZTOP);
     } else {
         const EarthPressureCoefficients k = HorizontalBackfillCoefficients(sub.phi);
@@ -91,8 +91,7 @@ bool BuildPressureTable(const SublayerTable& table, const PressureTableInput& in
     if (NEP > kMaxPressurePoints) return false;
 
     const double surface = table.layer[1].KA * in.q * in.FMOD;
-    SetPoint(ep, 1, 0,
-             {surface < kPressureFloor ? 0 : surface, 0, in.q > 0 ? surface : 0});
+    SetPoint(ep, 1, 0, {surface < kPressureFloor ? 0 : surface, 0, in.q > 0 ? surface : 0});
     int k = 1;
     for (int i = 1; i <= table.NLE; ++i) {
         const int n = StepCount(table, i, in);
@@ -138,8 +137,10 @@ void ApplyTrapezoid(const Trapezoid& shape, double HFREE, EarthPressureTable& ep
     for (int k = 2; k <= ep.count && ep.ZEP[k] <= HFREE + kDepthTolerance; ++k) {
         const double z = ep.ZEP[k];
         double p = shape.pmax;
-        if (z < shape.H1) p = shape.pmax * z / shape.H1;
-        else if (z > flatEnd && shape.H3 > 0) p = shape.pmax - (z - flatEnd) * shape.pmax / shape.H3;
+        if (z < shape.H1)
+            p = shape.pmax * z / shape.H1;
+        else if (z > flatEnd && shape.H3 > 0)
+            p = shape.pmax - (z - flatEnd) * shape.pmax / shape.H3;
         ep.PAEP[k] = std::max(p, 0.0);
     }
 }

@@ -8,11 +8,9 @@ namespace keldra {
 
 namespace {
 
-constexpr int kSurchargeSteps = 200;     // sampling steps of SURCHP over the wall length
-constexpr double kNearWallRatio = 0.4;   // m at which the charts change form
+constexpr int kSurchargeSteps = 200;    // sampling steps of SURCHP over the wall length
+constexpr double kNearWallRatio = 0.4;  // m at which the charts change form
 constexpr double kMinFreeHeight = 1e-6;
-
-enum SurchargeType { kLine = 2, kStrip = 3 };
 
 double PointLoadPressure(double Q, double m, double n, double HFREE) {
     const double HSQ = HFREE * HFREE;
@@ -39,10 +37,10 @@ double StripLoadPressure(double Q, double X, double B, double z, double strip) {
 
 double SurchargeLoadPressure(int type, double magnitude, double distance, double width, double z,
                              double HFREE, const SurchargeConstants& k) {
-    if (type == kStrip) return StripLoadPressure(magnitude, distance, width, z, k.strip);
+    if (type == kStripLoad) return StripLoadPressure(magnitude, distance, width, z, k.strip);
     const double m = distance / HFREE;
     const double n = z / HFREE;
-    if (type == kLine) return LineLoadPressure(magnitude, m, n, HFREE, k.lineFar);
+    if (type == kLineLoad) return LineLoadPressure(magnitude, m, n, HFREE, k.lineFar);
     return PointLoadPressure(magnitude, m, n, HFREE);
 }
 
@@ -50,9 +48,10 @@ double LayerSurchargePressure(const SoilBlock& soil, double z, double HFREE) {
     const SurchargeConstants& k = kLayerForceConstants;
     if (soil.NSUR == 0) {
         const double X = soil.legacyX;
-        return SurchargeLoadPressure(1, soil.legacyPoint, X, 0, z, HFREE, k) +
-               SurchargeLoadPressure(kLine, soil.legacyLine, X, 0, z, HFREE, k) +
-               SurchargeLoadPressure(kStrip, soil.legacyStrip, X, soil.legacyWidth, z, HFREE, k);
+        return SurchargeLoadPressure(kPointLoad, soil.legacyPoint, X, 0, z, HFREE, k) +
+               SurchargeLoadPressure(kLineLoad, soil.legacyLine, X, 0, z, HFREE, k) +
+               SurchargeLoadPressure(kStripLoad, soil.legacyStrip, X, soil.legacyWidth, z, HFREE,
+                                     k);
     }
     double sum = 0;
     for (int i = 1; i <= soil.NSUR; ++i) {

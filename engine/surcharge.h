@@ -9,6 +9,9 @@
 
 namespace keldra {
 
+// Load types of a surcharge row; any other type acts as a point load.
+enum SurchargeType { kPointLoad = 1, kLineLoad = 2, kStripLoad = 3 };
+
 // The two published forms of the constants 4/pi and 2/pi. The pressure
 // table uses pi as 3.1416; the per-sublayer active force keeps the rounded
 // chart values 1.273 and 0.6366.
