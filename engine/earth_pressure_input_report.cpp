@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "engine/boxed_title.h"
 #include "engine/earth_pressure_units.h"
 #include "engine/fixed_line.h"
+#include "engine/report_blocks.h"
 #include "engine/surcharge.h"
 
 namespace keldra {
@@ -70,7 +70,7 @@ void WriteSoilUnitLine(std::FILE* report, bool english) {
 void WriteWallInformation(std::FILE* report, const EngineState& s) {
     const UnitLabels& u = s.labels;
     const SoilBlock& soil = s.soil;
-    WriteBoxedTitle(report, "WALL INFORMATION");
+    WriteBoxedTitle(report, "*        WALL INFORMATION                        *");
     WriteEmptyLine(report);
     LengthLine(report, "FREE HEIGHT OF WALL                    = ", s.grid.HFREE, u);
     LengthLine(report, "WIDTH FOR EARTH PRESSURE, WA           = ", soil.WA, u);
@@ -85,7 +85,7 @@ void WriteWallInformation(std::FILE* report, const EngineState& s) {
 
 void WriteSurchargeInformation(std::FILE* report, const EngineState& s) {
     const UnitLabels& u = s.labels;
-    WriteBoxedTitle(report, "SURCHARGE INFORMATION");
+    WriteBoxedTitle(report, "*        SURCHARGE INFORMATION                   *");
     WriteEmptyLine(report);
     FixedLine uniform = Labelled("UNIFORM SURFACE PRESSURE     =", s.soil.QSURF);
     Pressure(uniform, u).WriteTo(report);
@@ -93,7 +93,7 @@ void WriteSurchargeInformation(std::FILE* report, const EngineState& s) {
 }
 
 void WriteSoilInformation(std::FILE* report, const SublayerTable& table, int labelCode) {
-    WriteBoxedTitle(report, "SOIL INFORMATION");
+    WriteBoxedTitle(report, "*        SOIL INFORMATION                        *");
     WriteEmptyLine(report);
     FixedLine().X(kIndent + 8).Text("TOTAL").X(17).Text("TOTAL UNIT").WriteTo(report);
     FixedLine()

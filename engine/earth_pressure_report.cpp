@@ -1,9 +1,9 @@
 #include "engine/earth_pressure_report.h"
 
-#include "engine/boxed_title.h"
 #include "engine/earth_pressure_forces.h"
 #include "engine/earth_pressure_units.h"
 #include "engine/fixed_line.h"
+#include "engine/report_blocks.h"
 
 namespace keldra {
 
@@ -40,7 +40,7 @@ FixedLine ForceRow(int i) {
 }  // namespace
 
 void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
-    WriteBoxedTitle(report, "EFFECTIVE OVERBURDEN STRESS");
+    WriteBoxedTitle(report, "*        EFFECTIVE OVERBURDEN STRESS             *");
     WriteEmptyLine(report);
     Indented().Text("          DEPTH                     STRESS       ").WriteTo(report);
     FixedLine units = Indented();
@@ -54,7 +54,7 @@ void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLa
 }
 
 void WriteCoefficients(std::FILE* report, const SublayerTable& table) {
-    WriteBoxedTitle(report, "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT");
+    WriteBoxedTitle(report, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
     WriteEmptyLine(report);
     Indented().Text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").WriteTo(report);
     Indented().Text("   NO.          COEFFICIENT      COEFFICIENT     ").WriteTo(report);
@@ -66,7 +66,7 @@ void WriteCoefficients(std::FILE* report, const SublayerTable& table) {
 }
 
 void WriteActiveForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
-    WriteBoxedTitle(report, "ACTIVE EARTH PRESSURE OF EACH LAYER");
+    WriteBoxedTitle(report, "*        ACTIVE EARTH PRESSURE OF EACH LAYER     *");
     WriteEmptyLine(report);
     Indented()
         .Text(" LAYER    PA1     Z1       PA2     Z2         PA3     Z3")
@@ -91,7 +91,7 @@ void WriteActiveForces(std::FILE* report, const SublayerTable& table, const Unit
 }
 
 void WriteWaterForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
-    WriteBoxedTitle(report, "ACTIVE WATER PRESSURE OF EACH LAYER");
+    WriteBoxedTitle(report, "*        ACTIVE WATER PRESSURE OF EACH LAYER     *");
     WriteEmptyLine(report);
     Indented().Text(" LAYER    PW1     Z1       PW2     Z2").WriteTo(report);
     WriteForceUnitLine(report, 2, false, u);
