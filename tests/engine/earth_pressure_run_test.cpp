@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "engine/driver.h"
 #include "engine/names_file.h"
@@ -39,14 +40,15 @@ class EarthPressureRun : public ::testing::Test {
         fs::remove_all(dir_);
     }
 
-    // Runs the example project with the soil resistance width WP changed.
-    void RunExample(const std::string& WP) {
+    // Runs the example project with pieces of its text replaced.
+    void RunExample(std::initializer_list<std::pair<std::string, std::string>> edits) {
         std::string project = ReadText(fs::path(KELDRA_SOURCE_DIR) / "examples" /
                                        "cantilever_generated_triangular.kd5d");
-        const std::string wallRecord = "120\t12\t12\t90";
-        const std::size_t at = project.find(wallRecord);
-        ASSERT_NE(at, std::string::npos);
-        project.replace(at, wallRecord.size(), "120\t12\t" + WP + "\t90");
+        for (const auto& [from, to] : edits) {
+            const std::size_t at = project.find(from);
+            ASSERT_NE(at, std::string::npos) << from;
+            project.replace(at, from.size(), to);
+        }
         std::ofstream(dir_ / "wall.kd5d", std::ios::binary) << project;
         std::ofstream names(kNamesFile);
         names << "2015.5.6\n";
@@ -61,7 +63,7 @@ class EarthPressureRun : public ::testing::Test {
 };
 
 TEST_F(EarthPressureRun, TableIsReadBackAsWrittenWithTheWidthOfEachSide) {
-    RunExample("18");
+    RunExample({{"120\t12\t12\t90", "120\t12\t18\t90"}});  // WP = 18
     const std::string report = ReadText(dir_ / "wall.kd5o");
     ASSERT_NE(report.find("     END OF ANALYSIS"), std::string::npos);
     ASSERT_EQ(report.find("ERROR"), std::string::npos);
@@ -96,6 +98,18 @@ TEST_F(EarthPressureRun, TableIsReadBackAsWrittenWithTheWidthOfEachSide) {
     ASSERT_NE(row, std::string::npos);
     EXPECT_EQ(report.substr(row + waterRow.size(), 47),
               "\n\n         DEPTH         ACTIVE EARTH PRESSURE\n");
+}
+
+TEST_F(EarthPressureRun, LayersAboveTheExcavationEndTheRunInOrder) {
+    // The layers end 10 in above the excavation.
+    RunExample({{"4 150 ", "4 100 "}, {"5 300 ", "5 110 "}});
+    const std::string report = ReadText(dir_ / "wall.kd5o");
+    const std::string ending =
+        "\n\n     ERROR STOP -- THE SOIL LAYERS DO NOT REACH THE EXCAVATION LEVEL\n"
+        "\n\n\n     END OF ANALYSIS";
+    ASSERT_NE(report.find(ending), std::string::npos);
+    EXPECT_EQ(report.find("EFFECTIVE OVERBURDEN STRESS"), std::string::npos);
+    EXPECT_EQ(report.find("RESULTS"), std::string::npos);
 }
 
 }  // namespace
