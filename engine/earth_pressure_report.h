@@ -1,0 +1,26 @@
+// Report sections of the computed earth pressure: "EFFECTIVE OVERBURDEN
+// STRESS", "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT", "ACTIVE EARTH
+// PRESSURE OF EACH LAYER", "ACTIVE WATER PRESSURE OF EACH LAYER", and the
+// warnings of the step.
+#pragma once
+
+#include <cstdio>
+
+#include "engine/earth_pressure_sublayers.h"
+#include "engine/unit_labels.h"
+
+namespace keldra {
+
+void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
+void WriteCoefficients(std::FILE* report, const SublayerTable& table);
+void WriteActiveForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
+// The sublayers above the excavation level that carry a water force.
+void WriteWaterForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
+
+// The two warning lines of a backfill slope at least as steep as the
+// friction angle.
+void WriteSlopeWarning(std::FILE* file);
+inline constexpr const char* kNetActiveNegative = "Net active pressure is negative.";
+void WriteNetActiveNegative(std::FILE* file);
+
+}  // namespace keldra
