@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string_view>
 
 #include "engine/py_run.h"
 #include "engine/run_status.h"
@@ -98,6 +99,17 @@ inline void Transform(const StationSide& st, double y, double p, double PASHIFT,
     out.y[m] = st.ym * y;
     out.p[m] = st.pm * p + (st.side == Side::kExcavation ? -PASHIFT : PASHIFT);
 }
+
+// A force per length unit of the report: "LBS/IN", or with a power "LBS/IN**2".
+class PerLength {
+  public:
+    explicit PerLength(const UnitLabels& u, std::string_view power = {});
+    operator std::string_view() const { return {text_, static_cast<std::size_t>(length_)}; }
+
+  private:
+    char text_[16] = {};
+    int length_ = 0;
+};
 
 // The opening of a station and side: two empty lines and the side's name.
 void WriteSideOpener(std::FILE* report, Side side);

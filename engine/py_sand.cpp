@@ -76,58 +76,24 @@ class Sand final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(11)
-            .Text("DEPTH BELOW GS")
-            .X(2)
-            .Text("DIAM")
-            .X(3)
-            .Text("PHI")
-            .X(2)
-            .Text("GAMMA AVG")
-            .X(4)
-            .Text("A")
-            .X(4)
-            .Text("B")
-            .X(5)
-            .Text("PCT")
-            .X(7)
-            .Text("PCD")
+        FixedLine().X(11).Text("DEPTH BELOW GS").X(2).Text("DIAM").X(3).Text("PHI").X(2)
+            .Text("GAMMA AVG").X(4).Text("A").X(4).Text("B").X(5).Text("PCT").X(7).Text("PCD")
             .WriteTo(report);
-        FixedLine()
-            .X(17)
-            .Text(u.L2)
-            .X(9)
-            .Text(u.L2)
-            .X(9)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .WriteTo(report);
-        FixedLine()
-            .X(10)
-            .F(10, 2, st.X0)
-            .X(4)
-            .F(7, 2, st.b)
-            .F(7, 2, angles_.phi * 180.0 / kPi4)
-            .E(9, 2, gamma_)
-            .X(2)
-            .F(5, 2, A_)
-            .F(5, 2, B_)
-            .E(9, 2, r_.pst)
-            .E(9, 2, r_.psd)
+        FixedLine().X(17).Text(u.L2).X(9).Text(u.L2).X(9).Text(PerLength(u, "3")).WriteTo(report);
+        FixedLine().X(10).F(10, 2, st.X0).X(4).F(7, 2, st.b).F(7, 2, angles_.phi * 180.0 / kPi4)
+            .E(9, 2, gamma_).X(2).F(5, 2, A_).F(5, 2, B_).E(9, 2, r_.pst).E(9, 2, r_.psd)
             .WriteTo(report);
         WriteEmptyLine(report);
         FixedLine().X(38).Text("Y").X(19).Text("P").WriteTo(report);
-        FixedLine().X(38).Text(u.L2).X(15).Text(u.F3).Text("/").Text(u.L2).WriteTo(report);
+        FixedLine().X(38).Text(u.L2).X(15).Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'F', 3, 1, 1, true}; }
 

@@ -102,55 +102,23 @@ class Silt final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(5)
-            .Text("DEPTH")
-            .X(6)
-            .Text("DIAM")
-            .X(6)
-            .Text("PHI")
-            .X(2)
-            .Text("GAMMA AVG")
-            .X(8)
-            .Text("A")
-            .X(9)
-            .Text("B")
-            .X(5)
-            .Text("Puc")
-            .X(7)
-            .Text("Pu\xED")
-            .WriteTo(report);
-        FixedLine()
-            .X(7)
-            .Text(u.L2)
-            .X(8)
-            .Text(u.L2)
-            .X(12)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .WriteTo(report);
-        FixedLine()
-            .F(10, 2, st.X0)
-            .F(10, 2, st.b)
-            .F(10, 1, angles_.phi * 180.0 / kPi)
-            .E(10, 3, gamma_)
-            .F(10, 2, A_)
-            .F(10, 2, B_)
-            .E(10, 3, puc_)
-            .E(10, 3, ps_)
+        FixedLine().X(5).Text("DEPTH").X(6).Text("DIAM").X(6).Text("PHI").X(2).Text("GAMMA AVG")
+            .X(8).Text("A").X(9).Text("B").X(5).Text("Puc").X(7).Text("Pu\xED").WriteTo(report);
+        FixedLine().X(7).Text(u.L2).X(8).Text(u.L2).X(12).Text(PerLength(u, "3")).WriteTo(report);
+        FixedLine().F(10, 2, st.X0).F(10, 2, st.b).F(10, 1, angles_.phi * 180.0 / kPi)
+            .E(10, 3, gamma_).F(10, 2, A_).F(10, 2, B_).E(10, 3, puc_).E(10, 3, ps_)
             .WriteTo(report);
         WriteEmptyLine(report);
         FixedLine().X(37).Text("Y").X(19).Text("P").WriteTo(report);
-        FixedLine().X(37).Text(u.L2).X(16).Text(u.F3).Text("/").Text(u.L2).WriteTo(report);
+        FixedLine().X(37).Text(u.L2).X(16).Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'E', 3, 2, 2, true}; }
 

@@ -47,64 +47,21 @@ class SoftClay final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(9)
-            .Text("DEPTH BELOW GS")
-            .X(6)
-            .Text("DIAM")
-            .X(8)
-            .Text("C")
-            .X(6)
-            .Text("GAMMA AVG")
-            .X(6)
-            .Text("E50")
-            .WriteTo(report);
-        FixedLine()
-            .X(15)
-            .Text(u.L2)
-            .X(13)
-            .Text(u.L2)
-            .X(5)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(2)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .WriteTo(report);
-        FixedLine()
-            .X(8)
-            .F(10, 2, st.X0)
-            .X(6)
-            .F(10, 3, st.b)
-            .X(1)
-            .G(10, 4, c_)
-            .X(1)
-            .G(10, 4, gamma_)
-            .X(1)
-            .G(12, 4, e50_)
-            .WriteTo(report);
+        FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(6)
+            .Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
+        FixedLine().X(15).Text(u.L2).X(13).Text(u.L2).X(5).Text(PerLength(u, "2")).X(2)
+            .Text(PerLength(u, "3")).WriteTo(report);
+        FixedLine().X(8).F(10, 2, st.X0).X(6).F(10, 3, st.b).X(1).G(10, 4, c_).X(1).G(10, 4, gamma_)
+            .X(1).G(12, 4, e50_).WriteTo(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(37)
-            .Text("Y,")
-            .Text(u.L2)
-            .X(13)
-            .Text("P,")
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .WriteTo(report);
+        FixedLine().X(37).Text("Y,").Text(u.L2).X(13).Text("P,").Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     // A deflection below 1e-14 cannot be drawn on the cubic-root curve; the
     // report names the secant modulus at that deflection instead.

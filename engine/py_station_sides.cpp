@@ -80,6 +80,13 @@ double ResistanceOfLayersAbove(const SoilProfile& p, int n) {
 
 }  // namespace
 
+PerLength::PerLength(const UnitLabels& u, std::string_view power) {
+    const std::string_view star = power.empty() ? "" : "**";
+    length_ = std::snprintf(text_, sizeof text_, "%s/%s%.*s%.*s", u.F3, u.L2,
+                            static_cast<int>(star.size()), star.data(),
+                            static_cast<int>(power.size()), power.data());
+}
+
 void WriteSideOpener(std::FILE* report, Side side) {
     WriteEmptyLine(report);
     WriteEmptyLine(report);

@@ -89,63 +89,20 @@ class StiffClayFreeWater final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(9)
-            .Text("DEPTH BELOW GS")
-            .X(6)
-            .Text("DIAM")
-            .X(8)
-            .Text("C")
-            .X(9)
-            .Text("CAVG")
-            .X(4)
-            .Text("GAMMA AVG")
-            .X(6)
-            .Text("E50")
-            .WriteTo(report);
-        FixedLine()
-            .X(15)
-            .Text(u.L2)
-            .X(13)
-            .Text(u.L2)
-            .X(5)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(2)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(2)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .WriteTo(report);
-        FixedLine()
-            .X(9)
-            .F(10, 2, st.X0)
-            .X(5)
-            .F(10, 3, st.b)
-            .X(1)
-            .G(10, 2, c_)
-            .X(1)
-            .G(10, 2, ca_)
-            .X(1)
-            .G(10, 2, gamma_)
-            .G(12, 4, e50_)
-            .WriteTo(report);
+        FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(9).Text("CAVG")
+            .X(4).Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
+        FixedLine().X(15).Text(u.L2).X(13).Text(u.L2).X(5).Text(PerLength(u, "2")).X(2)
+            .Text(PerLength(u, "2")).X(2).Text(PerLength(u, "3")).WriteTo(report);
+        FixedLine().X(9).F(10, 2, st.X0).X(5).F(10, 3, st.b).X(1).G(10, 2, c_).X(1).G(10, 2, ca_)
+            .X(1).G(10, 2, gamma_).G(12, 4, e50_).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'F', 3, 1, 1, false}; }
 

@@ -53,63 +53,22 @@ class StiffClayNoFreeWater final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(10)
-            .Text("DEPTH BELOW GS")
-            .X(5)
-            .Text("DIAM")
-            .X(8)
-            .Text("C")
-            .X(7)
-            .Text("CAVG")
-            .X(4)
-            .Text("GAMMA AVG")
-            .X(5)
-            .Text("E50")
-            .WriteTo(report);
-        FixedLine()
-            .X(16)
-            .Text(u.L2)
-            .X(12)
-            .Text(u.L2)
-            .X(5)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(1)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(1)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .X(1)
-            .WriteTo(report);
-        FixedLine()
-            .X(10)
-            .F(10, 2, st.X0)
-            .X(5)
-            .F(10, 3, st.b)
-            .G(10, 2, c_)
-            .G(10, 2, ca_)
-            .G(10, 2, gamma_)
-            .G(12, 4, e50_)
-            .WriteTo(report);
+        FixedLine().X(10).Text("DEPTH BELOW GS").X(5).Text("DIAM").X(8).Text("C").X(7).Text("CAVG")
+            .X(4).Text("GAMMA AVG").X(5).Text("E50").WriteTo(report);
+        FixedLine().X(16).Text(u.L2).X(12).Text(u.L2).X(5).Text(PerLength(u, "2")).X(1)
+            .Text(PerLength(u, "2")).X(1).Text(PerLength(u, "3")).X(1).WriteTo(report);
+        FixedLine().X(10).F(10, 2, st.X0).X(5).F(10, 3, st.b).G(10, 2, c_).G(10, 2, ca_)
+            .G(10, 2, gamma_).G(12, 4, e50_).WriteTo(report);
         FixedLine().X(38).Text("Y").X(19).Text("P").WriteTo(report);
-        FixedLine().X(38).Text(u.L2).X(15).Text(u.F3).Text("/").Text(u.L2).WriteTo(report);
+        FixedLine().X(38).Text(u.L2).X(15).Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'F', 5, 1, 1, true}; }
 

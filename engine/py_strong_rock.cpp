@@ -53,36 +53,21 @@ class StrongRock final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(17)
+        FixedLine().X(17)
             .Text(st.side == Side::kExcavation ? "DEPTH-EXCAVATION SIDE" : "DEPTH-BACKFILL SIDE  ")
-            .X(5)
-            .Text("DIAM")
-            .X(8)
-            .Text("C")
-            .X(7)
-            .WriteTo(report);
-        FixedLine()
-            .X(30)
-            .Text(u.L2)
-            .X(12)
-            .Text(u.L2)
-            .X(5)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(1)
+            .X(5).Text("DIAM").X(8).Text("C").X(7).WriteTo(report);
+        FixedLine().X(30).Text(u.L2).X(12).Text(u.L2).X(5).Text(PerLength(u, "2")).X(1)
             .WriteTo(report);
         FixedLine().X(24).F(10, 2, st.X0).X(5).F(10, 3, st.b).E(10, 1, su_).WriteTo(report);
         FixedLine().X(38).Text("Y").X(19).Text("P").WriteTo(report);
-        FixedLine().X(38).Text(u.L2).X(15).Text(u.F3).Text("/").Text(u.L2).WriteTo(report);
+        FixedLine().X(38).Text(u.L2).X(15).Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'G', 3, 1, 0, false}; }
 

@@ -73,62 +73,22 @@ class WeakRock final : public PyModel {
         }
     }
 
+    // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side);
         WriteEmptyLine(report);
         WriteEmptyLine(report);
-        FixedLine()
-            .X(14)
-            .Text("DEPTH")
-            .X(5)
-            .Text("DIAM")
-            .X(7)
-            .Text("Qu")
-            .X(7)
-            .Text(" Eu ")
-            .X(3)
-            .Text("GAMMA AVG")
-            .X(6)
-            .Text("E50")
-            .WriteTo(report);
-        FixedLine()
-            .X(16)
-            .Text(u.L2)
-            .X(7)
-            .Text(u.L2)
-            .X(4)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(1)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("2")
-            .X(1)
-            .Text(u.F3)
-            .Text("/")
-            .Text(u.L2)
-            .Text("**")
-            .Text("3")
-            .X(1)
-            .WriteTo(report);
-        FixedLine()
-            .X(10)
-            .F(10, 2, st.X0)
-            .F(10, 3, st.b)
-            .E(10, 2, qu_)
-            .E(10, 2, Er_)
-            .E(10, 2, gamma_)
-            .E(12, 3, krm_)
-            .WriteTo(report);
+        FixedLine().X(14).Text("DEPTH").X(5).Text("DIAM").X(7).Text("Qu").X(7).Text(" Eu ").X(3)
+            .Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
+        FixedLine().X(16).Text(u.L2).X(7).Text(u.L2).X(4).Text(PerLength(u, "2")).X(1)
+            .Text(PerLength(u, "2")).X(1).Text(PerLength(u, "3")).X(1).WriteTo(report);
+        FixedLine().X(10).F(10, 2, st.X0).F(10, 3, st.b).E(10, 2, qu_).E(10, 2, Er_)
+            .E(10, 2, gamma_).E(12, 3, krm_).WriteTo(report);
         FixedLine().X(37).Text("Y").X(19).Text("P").WriteTo(report);
-        FixedLine().X(37).Text(u.L2).X(16).Text(u.F3).Text("/").Text(u.L2).WriteTo(report);
+        FixedLine().X(37).Text(u.L2).X(16).Text(PerLength(u)).WriteTo(report);
     }
+    // clang-format on
 
     PointLayout Layout() const override { return {'E', 3, 2, 2, false}; }
 

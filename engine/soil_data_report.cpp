@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/fixed_line.h"
+#include "engine/py_model.h"
 
 namespace keldra {
 
@@ -37,11 +38,6 @@ std::string_view SoilName(int KSOIL) {
     }
 }
 
-// Force per length to a power: "LBS/IN**3".
-FixedLine& PerLength(FixedLine& line, const UnitLabels& u, std::string_view power) {
-    return line.Text(u.F3).Text("/").Text(u.L2).Text("**").Text(power);
-}
-
 void WriteWeightProfile(const EngineState& s) {
     std::FILE* report = s.files.report;
     const SoilProfile& p = s.profile;
@@ -49,9 +45,14 @@ void WriteWeightProfile(const EngineState& s) {
     WriteEmptyLine(report);
     FixedLine().Text("DISTRIBUTION OF EFFECTIVE UNIT WEIGHT WITH DEPTH").WriteTo(report);
     FixedLine().I(2, p.NWTLAYERS).Text(" POINTS").WriteTo(report);
-    FixedLine header;
-    header.X(10).Text("X,").Text(u.L).X(2).Text("WEIGHT,");
-    PerLength(header, u, "3").WriteTo(report);
+    FixedLine()
+        .X(10)
+        .Text("X,")
+        .Text(u.L)
+        .X(2)
+        .Text("WEIGHT,")
+        .Text(PerLength(u, "3"))
+        .WriteTo(report);
     for (int k = 1; k <= p.NWT; ++k) {
         FixedLine().F(15, 4, s.grid.HFREE + p.ZWT[k]).G(15, 4, p.GWT[k]).WriteTo(report);
     }
@@ -64,9 +65,18 @@ void WriteStrengthProfile(const EngineState& s) {
     WriteEmptyLine(report);
     FixedLine().Text("DISTRIBUTION OF STRENGTH PARAMETERS WITH DEPTH").WriteTo(report);
     FixedLine().I(2, p.NSP).Text(" POINTS").WriteTo(report);
-    FixedLine header;
-    header.X(10).Text("X,").Text(u.L).X(2).Text("S,");
-    PerLength(header, u, "2").X(2).Text("PHI,DEGREES").X(8).Text("E50").WriteTo(report);
+    FixedLine()
+        .X(10)
+        .Text("X,")
+        .Text(u.L)
+        .X(2)
+        .Text("S,")
+        .Text(PerLength(u, "2"))
+        .X(2)
+        .Text("PHI,DEGREES")
+        .X(8)
+        .Text("E50")
+        .WriteTo(report);
     for (int k = 1; k <= p.NSP; ++k) {
         FixedLine line;
         line.F(15, 2, s.grid.HFREE + p.ZSP[k])
