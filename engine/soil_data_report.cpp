@@ -15,7 +15,8 @@ void WriteBoxedTitle(std::FILE* report, std::string_view title) {
     WriteEmptyLine(report);
     WriteEmptyLine(report);
     FixedLine().X(6).Text(kAsterisks).WriteTo(report);
-    FixedLine().X(6).Text("*").X(8).A(40, title).Text("*").WriteTo(report);
+    const int padding = 40 - static_cast<int>(title.size());
+    FixedLine().X(6).Text("*").X(8).Text(title).X(padding).Text("*").WriteTo(report);
     FixedLine().X(6).Text(kAsterisks).WriteTo(report);
 }
 

@@ -1,0 +1,119 @@
+// Exact report lines of one station block per soil model, the excavation side
+// at 33 in below the excavation level: from the opening lines through the
+// heading, units and soil values to the first point.
+#include <algorithm>
+
+#include "tests/engine/soil_data_fixture.h"
+
+namespace keldra {
+
+namespace {
+
+using testing::LayerValues;
+using testing::SoilDataTest;
+
+struct BlockCase {
+    int type;
+    LayerValues values;
+    std::vector<std::string> lines;  // from the side's opening to the first point
+};
+
+const BlockCase kBlocks[] = {
+    {1,
+     {0.07, 3.0, 0.0, 0.02, 100.0, 0.0},
+     {"         AT THE EXCAVATION SIDE", "",
+      "         DEPTH BELOW GS      DIAM        C      GAMMA AVG      E50",
+      "               IN             IN     LBS/IN**2  LBS/IN**3",
+      "             33.00          12.000  3.000     0.7000E-01   0.2000E-01", "",
+      "                                     Y,IN             P,LBS/IN",
+      "                                    0.000             -28.800"}},
+    {2,
+     {0.07, 15.0, 0.0, 0.005, 500.0, 0.0},
+     {"         AT THE EXCAVATION SIDE", "", "",
+      "         DEPTH BELOW GS      DIAM        C         CAVG    GAMMA AVG      E50",
+      "               IN             IN     LBS/IN**2  LBS/IN**2  LBS/IN**3",
+      "              33.00         12.000    15.        15.       0.70E-01  0.5000E-02",
+      "                                    0.000               0.000",
+      "                                    0.017             287.100"}},
+    {3,
+     {0.07, 15.0, 0.0, 0.005, 0.0, 0.0},
+     {"         AT THE EXCAVATION SIDE", "", "",
+      "          DEPTH BELOW GS     DIAM        C       CAVG    GAMMA AVG     E50",
+      "                IN            IN     LBS/IN**2 LBS/IN**2 LBS/IN**3 ",
+      "               33.00         12.000   15.       15.      0.70E-01  0.5000E-02",
+      "                                      Y                   P",
+      "                                      IN               LBS/IN",
+      "                                  0.00000             0.00000"}},
+    {4,
+     {0.07, 0.0, 35.0, 0.0, 60.0, 0.0},
+     {"         AT THE EXCAVATION SIDE", "", "",
+      "           DEPTH BELOW GS  DIAM   PHI  GAMMA AVG    A    B     PCT       PCD",
+      "                 IN         IN         LBS/IN**3",
+      "               33.00      12.00  35.00 0.70E-01   1.15 0.78 0.32E+03 0.15E+04", "",
+      "                                      Y                   P",
+      "                                      IN               LBS/IN"}},
+    {5,
+     {0.07, 2.0, 30.0, 0.01, 100.0, 0.0},
+     {"         AT THE EXCAVATION SIDE", "", "",
+      "     DEPTH      DIAM      PHI  GAMMA AVG        A         B     Puc       Pu\xED",
+      "       IN        IN            LBS/IN**3",
+      "     33.00     12.00      30.0 0.700E-01      1.15      0.78 0.133E+03 0.220E+03", "",
+      "                                     Y                   P",
+      "                                     IN                LBS/IN",
+      "                                0.000E+00          -0.589E+01"}},
+    {6,
+     {0.07, 2000.0, 0.0, 0.0, 0.0, 0.0},
+     {"", "", "                 DEPTH-EXCAVATION SIDE     DIAM        C       ",
+      "                              IN            IN     LBS/IN**2 ",
+      "                             33.00         12.000   0.1E+04",
+      "                                      Y                   P",
+      "                                      IN               LBS/IN",
+      "                                 0.00                0.00    "}},
+    {7,
+     {0.07, 500.0, 0.0, 0.0005, 20000.0, 50.0},
+     {"         AT THE EXCAVATION SIDE", "", "",
+      "              DEPTH     DIAM       Qu        Eu    GAMMA AVG      E50",
+      "                IN       IN    LBS/IN**2 LBS/IN**2 LBS/IN**3 ",
+      "               33.00    12.000  0.50E+03  0.20E+05  0.70E-01   0.500E-03",
+      "                                     Y                   P",
+      "                                     IN                LBS/IN",
+      "                                0.300E-05           0.280E+02"}},
+};
+
+}  // namespace
+
+TEST_F(SoilDataTest, StationBlockOfEachModel) {
+    for (const BlockCase& c : kBlocks) {
+        SCOPED_TRACE(::testing::Message() << "soil type " << c.type);
+        s().soil.NSOIL = 0;
+        AddLayer(c.type, 400.0, c.values);
+        ASSERT_EQ(Generate(), Step::kContinue);
+        const auto report = ReportLines();
+        // The line of soil values comes two lines after the heading.
+        const long before = std::find_if(c.lines.begin(), c.lines.end(),
+                                         [](const std::string& l) {
+                                             return l.find("33.00") != std::string::npos;
+                                         }) -
+                            c.lines.begin();
+        const auto values = std::find(report.begin(), report.end(), c.lines[before]);
+        ASSERT_NE(values, report.end());
+        ASSERT_GE(values - report.begin(), before);
+        const auto block = values - before;
+        ASSERT_LE(c.lines.size(), static_cast<std::size_t>(report.end() - block));
+        for (std::size_t k = 0; k < c.lines.size(); ++k) EXPECT_EQ(block[k], c.lines[k]);
+    }
+}
+
+TEST_F(SoilDataTest, MultiplierLineFollowsTheSoftClayPoints) {
+    AddLayer(1, 400.0, {0.07, 3.0, 0.0, 0.02, 100.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    const auto report = ReportLines();
+    const std::string line =
+        "                      P-Multiplier =  0.100E+01 Y-Multiplier =  0.100E+01";
+    EXPECT_EQ(std::count(report.begin(), report.end(), line), 10);
+    const auto first = std::find(report.begin(), report.end(), line);
+    EXPECT_EQ(*(first - 1), "");
+    EXPECT_EQ(*(first - 2), "                                   12.000              79.434");
+}
+
+}  // namespace keldra
