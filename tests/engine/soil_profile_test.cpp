@@ -152,9 +152,9 @@ TEST_F(SoilProfileTest, LookupsAtAStepAndBeyondTheProfile) {
     EXPECT_EQ(STRENGTHAT(p, 80.0), 10.0);
     EXPECT_DOUBLE_EQ(E50AT(p, 80.0), 0.015);
     EXPECT_DOUBLE_EQ(*PHIAT(p, 80.0), 15.0 * deg);
-    // Inside a layer: linear, here up to the values at the cut (15.2 and 0.0152).
+    // Inside a layer: linear, here up to the values at the cut (15.2 and 0.0204).
     EXPECT_DOUBLE_EQ(*STRENGTHAT(p, 106.0), 12.6);
-    EXPECT_DOUBLE_EQ(E50AT(p, 106.0), 0.0126);
+    EXPECT_DOUBLE_EQ(E50AT(p, 106.0), 0.0152);
     EXPECT_DOUBLE_EQ(*STRENGTHAT(p, 132.0), 15.2);
     // Beyond the last point: no strength or friction angle, the last E50.
     EXPECT_FALSE(STRENGTHAT(p, 132.5).has_value());
