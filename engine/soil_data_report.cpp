@@ -4,21 +4,11 @@
 
 #include "engine/fixed_line.h"
 #include "engine/py_model.h"
+#include "engine/report_blocks.h"
 
 namespace keldra {
 
 namespace {
-
-constexpr std::string_view kAsterisks = "**************************************************";
-
-void WriteBoxedTitle(std::FILE* report, std::string_view title) {
-    WriteEmptyLine(report);
-    WriteEmptyLine(report);
-    FixedLine().X(6).Text(kAsterisks).WriteTo(report);
-    const int padding = 40 - static_cast<int>(title.size());
-    FixedLine().X(6).Text("*").X(8).Text(title).X(padding).Text("*").WriteTo(report);
-    FixedLine().X(6).Text(kAsterisks).WriteTo(report);
-}
 
 std::string_view SoilName(int KSOIL) {
     switch (KSOIL) {
@@ -97,7 +87,7 @@ void WriteStrengthProfile(const EngineState& s) {
 void WriteSoilLayersSection(const EngineState& s) {
     std::FILE* report = s.files.report;
     const SoilProfile& p = s.profile;
-    WriteBoxedTitle(report, "SOIL LAYERS AND STRENGTH DATA");
+    WriteBoxedTitle(report, "*        SOIL LAYERS AND STRENGTH DATA           *");
     WriteEmptyLine(report);
     FixedLine()
         .Text("X AT THE SURFACE OF EXCAVATION SIDE     = ")
