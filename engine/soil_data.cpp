@@ -57,6 +57,10 @@ Step GenerateSoilData(EngineState& s) {
     if (!(s.soil.WP > 0.0)) {
         return StopRun(s, "     ERROR STOP -- THE WIDTH FOR SOIL RESISTANCE, WP, MUST BE POSITIVE");
     }
+    if (!(2.0 * s.grid.H + s.grid.NINC * s.grid.H > s.grid.HFREE)) {
+        // The p-y layers end two increments below the tip.
+        return StopRun(s, "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
+    }
     const bool si = s.control.KUNIT == kSI;
     s.GAMW = si ? 9.81 : 0.036;
     BuildSoilProfile(s.soil, s.grid, s.GAMW, si, s.profile);

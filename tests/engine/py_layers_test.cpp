@@ -131,12 +131,18 @@ TEST_F(SoilDataTest, InvalidSoilStopsTheRunWithAReportLine) {
     }
 }
 
-TEST_F(SoilDataTest, ZeroWidthForSoilResistanceStops) {
+TEST_F(SoilDataTest, WallWithoutSoilResistanceStops) {
     AddLayer(4, 400.0, kSand);
     s().soil.WP = 0.0;
     EXPECT_EQ(Generate(), Step::kStop);
     EXPECT_EQ(ReportLines().back(),
               "     ERROR STOP -- THE WIDTH FOR SOIL RESISTANCE, WP, MUST BE POSITIVE");
+
+    s().soil.WP = 12.0;
+    s().grid.HFREE = 252.0;  // the tip (240 in) plus two increments
+    EXPECT_EQ(Generate(), Step::kStop);
+    EXPECT_EQ(ReportLines().back(),
+              "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
 }
 
 TEST_F(SoilDataTest, UserCurvesComeFirstInSoilData) {

@@ -117,3 +117,76 @@ TEST_F(SoilDataTest, MultiplierLineFollowsTheSoftClayPoints) {
 }
 
 }  // namespace keldra
+
+namespace keldra {
+
+TEST_F(SoilDataTest, SoilLayersSectionWithWaterAndReductionFactors) {
+    s().soil.ZWB = 180.0;  // at the clay-sand interface
+    AddLayer(1, 180.0, {0.065, 3.5, 0.0, 0.02, 100.0, 0.0});
+    AddLayer(4, 300.0, {0.07, 0.0, 34.0, 0.0, 60.0, 0.0});
+    s().control.NPYMOD = 2;
+    s().pymod.ZMOD[1] = 0.0;
+    s().pymod.ZMOD[2] = 400.0;
+    s().pymod.PMOD[1] = s().pymod.PMOD[2] = 0.5;
+    s().pymod.YMOD[1] = s().pymod.YMOD[2] = 1.0;
+    ASSERT_EQ(Generate(), Step::kContinue);
+    const auto report = ReportLines();
+    const std::vector<std::string> expected = {
+        "",
+        "",
+        "      **************************************************",
+        "      *        SOIL LAYERS AND STRENGTH DATA           *",
+        "      **************************************************",
+        "",
+        "X AT THE SURFACE OF EXCAVATION SIDE     =     120.00 IN",
+        "",
+        "2 LAYER(S) OF SOIL",
+        "",
+        "LAYER  1",
+        "THE SOIL IS A SOFT CLAY",
+        "",
+        "LAYER  2",
+        "THE SOIL IS A SAND",
+        "",
+        "DISTRIBUTION OF EFFECTIVE UNIT WEIGHT WITH DEPTH",
+        " 4 POINTS",
+        "          X, IN  WEIGHT,LBS/IN**3",
+        "       120.0000     0.6500E-01",
+        "       180.0000     0.6500E-01",
+        "       180.0000     0.3400E-01",
+        "       300.0000     0.3400E-01",  // the unit weights are not cut
+        "",
+        "DISTRIBUTION OF STRENGTH PARAMETERS WITH DEPTH",
+        " 4 POINTS",
+        "          X, IN  S,LBS/IN**2  PHI,DEGREES        E50",
+        "         120.00    3.500            0.000     0.2000E-01",
+        "         180.00    3.500            0.000     0.2000E-01",
+        "         180.00    0.000           34.000      -----",
+        "         252.00    0.000           34.000      -----",
+        "",
+        "REDUCTION FACTORS FOR CLOSELY-SPACED WALL ELEMENTS",
+        "",
+        "      DEPTH     P-FACTOR     Y-FACTOR        ",
+        "       0.00         0.50         1.00",
+        "     400.00         0.50         1.00",
+        "",
+        "P-Y CURVES DATA",
+    };
+    ASSERT_GE(report.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(report[k], expected[k]) << k;
+    // The table's p-factor replaces the closely-spaced-wall rule.
+    EXPECT_NE(
+        std::find(report.begin(), report.end(),
+                  "                      P-Multiplier =  0.500E+00 Y-Multiplier =  0.100E+01"),
+        report.end());
+}
+
+TEST_F(SoilDataTest, TenLayersAreCountedInTwoDigits) {
+    for (int n = 1; n <= 10; ++n) AddLayer(1, 120.0 + 12.0 * n, {0.07, 3.0, 0.0, 0.02, 100.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    const auto report = ReportLines();
+    EXPECT_NE(std::find(report.begin(), report.end(), "10 LAYER(S) OF SOIL"), report.end());
+    EXPECT_EQ(Curves().size(), 50u);
+}
+
+}  // namespace keldra
