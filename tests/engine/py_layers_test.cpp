@@ -58,6 +58,19 @@ TEST_F(SoilDataTest, SecondClayLayerStartsAtItsEquivalentDepth) {
     EXPECT_NEAR(Curves().at(5).p[1][17], 358.8485656, 0.5);
 }
 
+TEST_F(SoilDataTest, DeeperStiffClayWithFreeWaterUsesTheRunningMeanStrength) {
+    AddLayer(1, 126.0, kSoftClay);
+    // c rises by 0.2 psi per inch: 10 at the layer top, 16 at its second
+    // station, 36 in below the excavation level.
+    AddLayer(2, 246.0, {0.07, 10.0, 0.0, 0.005, 500.0, 0.0}, {0.07, 34.0, 0.0, 0.005, 500.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    // ca = (c(6.1) + c(36)) / 2 = 13.01; pct = 2 ca b + g b X0 + 2.83 ca X0 is
+    // below 11 c b; the residual is pct (0.5 sqrt(6A) - 0.411 - 0.75 A), A = 0.59.
+    const testing::GeneratedCurve& station = Curves().at(6);
+    EXPECT_NEAR(station.y[1][17], 7.08, 0.01);
+    EXPECT_NEAR(station.p[1][17], 145.518, 0.5);
+}
+
 TEST_F(SoilDataTest, SandBelowClayMatchesTheClayResistance) {
     AddLayer(1, 180.0, kSoftClay);
     AddLayer(4, 400.0, kSand);
