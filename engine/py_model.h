@@ -19,7 +19,6 @@
 namespace keldra {
 
 inline constexpr int kCurvePoints = 17;
-inline constexpr double kContinuousWallRatio = 1.100000023841858;  // RWAWP below: continuous wall
 
 enum class Side { kExcavation = 1, kBackfill = 2 };
 
@@ -64,8 +63,7 @@ class PyModel {
     // The equivalent depth of layer n > 1 at its first station: the depth at
     // which this soil, alone, would have accumulated the resistance S of the
     // layers above. Rock layers have none (0).
-    virtual Step EquivalentDepth(PyRun& run, const StationSide& st, double S, double& XEQ) {
-        (void)run, (void)st, (void)S;
+    virtual Step EquivalentDepth(PyRun&, const StationSide&, double /*S*/, double& XEQ) {
         XEQ = 0.0;
         return Step::kContinue;
     }
@@ -85,9 +83,7 @@ class PyModel {
                               const StationSide& st) const = 0;
 
     // A report note after point m (the soft clay's tiny-deflection warning).
-    virtual void AfterPointLine(std::FILE* report, int m, const CurvePoints& c) const {
-        (void)report, (void)m, (void)c;
-    }
+    virtual void AfterPointLine(std::FILE* /*report*/, int /*m*/, const CurvePoints&) const {}
 
     virtual PointLayout Layout() const = 0;
 };
@@ -103,7 +99,7 @@ inline void Transform(const StationSide& st, double y, double p, double PASHIFT,
 // A force per length unit of the report: "LBS/IN", or with a power "LBS/IN**2".
 class PerLength {
   public:
-    explicit PerLength(const UnitLabels& u, std::string_view power = {});
+    explicit PerLength(const UnitLabels& u, const char* power = "");
     operator std::string_view() const { return {text_, static_cast<std::size_t>(length_)}; }
 
   private:

@@ -13,14 +13,20 @@
 
 namespace keldra {
 
+inline constexpr double kContinuousWallRatio = 1.100000023841858;  // RWAWP below: continuous wall
+
 class PyRun {
   public:
-    PyRun(EngineState& s, std::FILE* soildata) : s_(s), soildata_(soildata) {}
+    // RWAWP must be set: below 1.1 (the single-precision value) the wall is
+    // continuous for every model.
+    PyRun(EngineState& s, std::FILE* soildata)
+        : s_(s), soildata_(soildata), continuousWall_(s.RWAWP < kContinuousWallRatio) {}
 
     [[nodiscard]] EngineState& state() { return s_; }
     [[nodiscard]] const SoilProfile& profile() const { return s_.profile; }
     [[nodiscard]] std::FILE* report() const { return s_.files.report; }
     [[nodiscard]] std::FILE* soildata() const { return soildata_; }
+    [[nodiscard]] bool continuousWall() const { return continuousWall_; }
 
     // The profile functions at depth x below the excavation level.
     [[nodiscard]] double WIDTHAT(double x) const;
@@ -43,6 +49,7 @@ class PyRun {
   private:
     EngineState& s_;
     std::FILE* soildata_;
+    bool continuousWall_;
     bool stopped_ = false;
 };
 

@@ -80,11 +80,9 @@ double ResistanceOfLayersAbove(const SoilProfile& p, int n) {
 
 }  // namespace
 
-PerLength::PerLength(const UnitLabels& u, std::string_view power) {
-    const std::string_view star = power.empty() ? "" : "**";
-    length_ = std::snprintf(text_, sizeof text_, "%s/%s%.*s%.*s", u.F3, u.L2,
-                            static_cast<int>(star.size()), star.data(),
-                            static_cast<int>(power.size()), power.data());
+PerLength::PerLength(const UnitLabels& u, const char* power) {
+    const char* stars = *power == '\0' ? "" : "**";
+    length_ = std::snprintf(text_, sizeof text_, "%s/%s%s%s", u.F3, u.L2, stars, power);
 }
 
 void WriteSideOpener(std::FILE* report, Side side) {
@@ -120,7 +118,7 @@ Step GenerateLayer(PyRun& run, int n, PyModel& model) {
             st.XD = side == Side::kExcavation ? XSTA : depthFromTop;
             st.pm = PYMULT(s, depthFromTop);
             st.ym = YMULT(s, depthFromTop);
-            st.continuous = s.RWAWP < kContinuousWallRatio;
+            st.continuous = run.continuousWall();
             st.b = run.WIDTHAT(st.XD);
             st.X0 = st.XD - p.layer[1].XTOP;
 
