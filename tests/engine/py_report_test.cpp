@@ -190,3 +190,42 @@ TEST_F(SoilDataTest, TenLayersAreCountedInTwoDigits) {
 }
 
 }  // namespace keldra
+
+namespace keldra {
+
+TEST_F(SoilDataTest, SIUnitLabelsInTheSandBlock) {
+    SetUnits(2);
+    s().grid.H = 0.25;
+    s().grid.HFREE = 4.0;
+    s().soil.WA = 2.0;
+    s().soil.WP = 0.5;
+    AddLayer(4, 12.0, {19.0, 0.0, 35.0, 0.0, 20000.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    const auto report = ReportLines();
+    const auto heading = std::find(report.begin(), report.end(),
+                                   "           DEPTH BELOW GS  DIAM   PHI  GAMMA AVG    A    B"
+                                   "     PCT       PCD");
+    ASSERT_NE(heading, report.end());
+    EXPECT_EQ(heading[1], "                  M          M          KN/ M**3");
+    EXPECT_EQ(heading[2].substr(0, 20), "                0.01");
+    EXPECT_EQ(heading[5], "                                       M                KN/ M");
+}
+
+TEST_F(SoilDataTest, SoftClayWarnsAboutDeflectionsBelowTheSmallestCurve) {
+    AddLayer(1, 400.0, {0.07, 3.0, 0.0, 0.02, 100.0, 0.0});
+    s().control.NPYMOD = 2;  // a y-factor of 0 leaves every deflection at 0
+    s().pymod.ZMOD[2] = 1000.0;
+    s().pymod.PMOD[1] = s().pymod.PMOD[2] = 1.0;
+    ASSERT_EQ(Generate(), Step::kContinue);
+    const auto report = ReportLines();
+    const auto warning =
+        std::find(report.begin(), report.end(), "                             **** WARNING ****");
+    ASSERT_NE(warning, report.end());
+    EXPECT_EQ(warning[-1], "");
+    EXPECT_EQ(warning[-2], "                                    0.000             -17.977");
+    EXPECT_EQ(warning[1], "     DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM");
+    EXPECT_EQ(warning[2].substr(0, 28), "     USED A SOIL MODULUS OF ");
+    EXPECT_EQ(std::count(report.begin(), report.end(), *warning), 16 * 10);
+}
+
+}  // namespace keldra
