@@ -3,6 +3,7 @@
 // followed by the generated ones.
 #include <cstdio>
 
+#include "engine/fixed_line.h"
 #include "engine/generation.h"
 #include "engine/py_models.h"
 #include "engine/py_run.h"
@@ -46,6 +47,21 @@ void WriteSoilDataHeader(std::FILE* file, const EngineState& s) {
     }
 }
 
+// A layer without thickness below the excavation level (its depth repeats the
+// layer above) would take its stations from its neighbours.
+Step CheckLayerThickness(EngineState& s) {
+    const SoilProfile& p = s.profile;
+    for (int n = 1; n <= p.NPY; ++n) {
+        if (p.layer[n].XBOT > p.layer[n].XTOP) continue;
+        const FixedLine line =
+            FixedLine()
+                .Text("     ERROR STOP -- SOIL LAYER WITHOUT THICKNESS BELOW THE EXCAVATION AT X =")
+                .F(10, 2, s.grid.HFREE + p.layer[n].XTOP);
+        return StopRun(s, line.View());
+    }
+    return Step::kContinue;
+}
+
 }  // namespace
 
 Step GenerateSoilData(EngineState& s) {
@@ -64,6 +80,7 @@ Step GenerateSoilData(EngineState& s) {
     const bool si = s.control.KUNIT == kSI;
     s.GAMW = si ? 9.81 : 0.036;
     BuildSoilProfile(s.soil, s.grid, s.GAMW, si, s.profile);
+    if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
     WriteSoilLayersSection(s);
     WriteSoilDataHeader(soildata.get(), s);
     WritePyCurvesHeading(s);

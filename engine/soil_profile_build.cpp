@@ -114,7 +114,11 @@ void BuildSoilProfile(const SoilBlock& soil, const WallGrid& grid, double GAMW, 
         layer.KSOIL = in.type;
         layer.AKPY = in.top[5];
         AddWeightPoints(p, n, in.top[1], HFREE, ZWB, GAMW);
-        if (AddStrengthPoints(p, n, in, XLIM) && cutCount == 0) cutCount = 2 * n;
+        const bool startsAtTheLimit = layer.XTOP >= XLIM && n > 1;
+        if (AddStrengthPoints(p, n, in, XLIM) && cutCount == 0) {
+            // A layer that begins at the limit has nothing above it to keep.
+            cutCount = startsAtTheLimit ? 2 * (n - 1) : 2 * n;
+        }
     }
 
     p.NWT = p.NSP = 2 * n;

@@ -180,3 +180,18 @@ TEST_F(SoilProfileTest, AverageUnitWeightAcrossTheWaterTable) {
 }
 
 }  // namespace keldra
+
+namespace keldra {
+
+TEST_F(SoilProfileTest, LayerBeginningAtTheTipPlusTwoIncrementsIsDropped) {
+    AddLayer(1, 252.0, 0.07, 5.0, 0.0, 0.02, 5.0, 0.02);  // ends 132 in below the excavation
+    AddLayer(4, 400.0, 0.07, 0.0, 30.0, 0.0, 0.0, 0.0);
+    const SoilProfile& p = Build();
+    EXPECT_EQ(p.NPY, 1);
+    EXPECT_EQ(p.NSP, 2);
+    EXPECT_EQ(p.NSTA, 5);
+    EXPECT_EQ(p.NWT, 4);
+    EXPECT_DOUBLE_EQ(p.XSTA[5], 131.9);
+}
+
+}  // namespace keldra
