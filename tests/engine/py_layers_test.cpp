@@ -158,6 +158,16 @@ TEST_F(SoilDataTest, WallWithoutSoilResistanceStops) {
               "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
 }
 
+TEST_F(SoilDataTest, LayerWithoutThicknessStops) {
+    AddLayer(1, 180.0, kSoftClay);
+    AddLayer(4, 180.0, kSand);
+    AddLayer(4, 400.0, kSand);
+    EXPECT_EQ(Generate(), Step::kStop);
+    EXPECT_EQ(
+        ReportLines().back(),
+        "     ERROR STOP -- SOIL LAYER WITHOUT THICKNESS BELOW THE EXCAVATION AT X =    180.00");
+}
+
 TEST_F(SoilDataTest, UserCurvesComeFirstInSoilData) {
     AddLayer(1, 100.0, kSoftClay);  // wholly above the excavation level: no p-y layer
     s().control.NUPY = 1;
