@@ -66,7 +66,8 @@ TEST_F(SoilDataTest, DeeperStiffClayWithFreeWaterUsesTheRunningMeanStrength) {
     ASSERT_EQ(Generate(), Step::kContinue);
     // ca = (c(6.1) + c(36)) / 2 = 13.01; pct = 2 ca b + g b X0 + 2.83 ca X0 is
     // below 11 c b; the residual is pct (0.5 sqrt(6A) - 0.411 - 0.75 A), A = 0.59.
-    const testing::GeneratedCurve& station = Curves().at(6);
+    const auto curves = Curves();
+    const testing::GeneratedCurve& station = curves.at(6);
     EXPECT_NEAR(station.y[1][17], 7.08, 0.01);
     EXPECT_NEAR(station.p[1][17], 145.518, 0.5);
 }
