@@ -61,7 +61,8 @@ TEST(Distribution, LinearRangeBetweenTwoRows) {
 
 TEST(Distribution, ChainedLinearRanges) {
     std::vector<int> ksws;
-    const auto s = Distribute({{0, 0, 2, 0.0}, {10, 10, 2, 100.0}, {20, 20, 1, 0.0}}, nullptr, &ksws);
+    const auto s =
+        Distribute({{0, 0, 2, 0.0}, {10, 10, 2, 100.0}, {20, 20, 1, 0.0}}, nullptr, &ksws);
     EXPECT_EQ(ksws, (std::vector<int>{2, 4, 3}));
     EXPECT_DOUBLE_EQ(At(*s, 5), 50.0);
     EXPECT_DOUBLE_EQ(At(*s, 10), 100.0);
@@ -80,10 +81,9 @@ TEST(Distribution, RowsThatAddNothingOrOneStation) {
 
 TEST(Distribution, RejectedRows) {
     const Row rejected[] = {
-        {10, 5, 1, 1.0},   // ends before it starts
-        {0, 20, 3, 1.0},   // CONTD other than 1 and 2
-        {0, 20, 0, 1.0},
-        {-4, 5, 1, 1.0},   // outside the station storage
+        {10, 5, 1, 1.0},                   // ends before it starts
+        {0, 20, 3, 1.0},                   // CONTD other than 1 and 2
+        {0, 20, 0, 1.0}, {-4, 5, 1, 1.0},  // outside the station storage
         {0, 24, 1, 1.0},
     };
     for (const Row& row : rejected) {

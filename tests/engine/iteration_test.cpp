@@ -89,7 +89,8 @@ TEST(Iteration, AllowableDeflectionExceededStopsAtOnce) {
     p.grid_rest = "12\t" + std::to_string((w[2] + w[3]) / 2) + "\t1E-5\t60\t12";
     const auto out = run.Run(p.Text());
     EXPECT_EQ(ResultsHeading(out), "     RESULTS -- ITERATION  1");
-    EXPECT_TRUE(HasLine(out, "     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***   3  *** STATIONS *****"));
+    EXPECT_TRUE(HasLine(
+        out, "     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***   3  *** STATIONS *****"));
 }
 
 TEST(Iteration, CurvesOfTwoPointsAlwaysLeaveTheCurve) {

@@ -15,27 +15,29 @@ struct ProjectBuilder {
     int KUNIT = 1;
     int NINC = 10;
     std::string grid_rest = "12\t10\t1E-5\t60\t12";  // H, WMAX, TOL, HFREE, width
-    std::vector<std::string> specified;               // A4 rows
+    std::vector<std::string> specified;              // A4 rows
     std::vector<std::string> stiffness = {"0\t10\t1\t1E9"};
-    std::vector<std::string> loads;                   // A6 rows
-    std::vector<std::string> springs;                 // A7 rows
-    std::vector<std::string> tiebacks;                // A8 rows
-    std::vector<std::string> pymod;                   // A9 rows
+    std::vector<std::string> loads;     // A6 rows
+    std::vector<std::string> springs;   // A7 rows
+    std::vector<std::string> tiebacks;  // A8 rows
+    std::vector<std::string> pymod;     // A9 rows
     int KOUTPT = 0;
-    std::vector<std::string> pressure;                // A10 rows
+    std::vector<std::string> pressure;  // A10 rows
     int KPYOP = 0;
     std::vector<std::vector<std::string>> curves;     // A12: set line, then points
     std::vector<std::vector<std::string>> moment_ei;  // A13: set line, then points
     int NSTG = 1;
-    int closing = 0;                                  // A14
+    int closing = 0;  // A14
+    // Counts written instead of the number of rows given (-1: the rows).
+    int NDS = -1, NPYMOD = -1, NUPY = -1, NMEI = -1, pressure_count = -1;
 
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines = {title};
-        lines.push_back(std::to_string(KUNIT) + " " + std::to_string(specified.size()) + "\t" +
-                        std::to_string(stiffness.size()) + "\t" + std::to_string(pymod.size()) +
+        lines.push_back(std::to_string(KUNIT) + " " + Count(NDS, specified.size()) + "\t" +
+                        std::to_string(stiffness.size()) + "\t" + Count(NPYMOD, pymod.size()) +
                         "\t" + std::to_string(KOUTPT) + "\t" + std::to_string(KPYOP) + " " +
-                        std::to_string(curves.size()) + " " + std::to_string(NSTG) + " " +
-                        std::to_string(moment_ei.size()) + " " + std::to_string(tiebacks.size()));
+                        Count(NUPY, curves.size()) + " " + std::to_string(NSTG) + " " +
+                        Count(NMEI, moment_ei.size()) + " " + std::to_string(tiebacks.size()));
         lines.push_back(std::to_string(NINC) + " " + grid_rest);
         Append(lines, specified);
         Append(lines, stiffness);
@@ -43,7 +45,10 @@ struct ProjectBuilder {
         Counted(lines, springs);
         Append(lines, tiebacks);
         Append(lines, pymod);
-        if (KOUTPT == 1) Counted(lines, pressure);
+        if (KOUTPT == 1) {
+            lines.push_back(Count(pressure_count, pressure.size()));
+            Append(lines, pressure);
+        }
         for (const auto& set : curves) Append(lines, set);
         for (const auto& set : moment_ei) Append(lines, set);
         lines.push_back(std::to_string(closing));
@@ -51,7 +56,10 @@ struct ProjectBuilder {
     }
     std::string Text() const { return Crlf(Lines()); }
 
-private:
+  private:
+    static std::string Count(int given, std::size_t rows) {
+        return std::to_string(given != -1 ? given : static_cast<int>(rows));
+    }
     static void Append(std::vector<std::string>& lines, const std::vector<std::string>& rows) {
         lines.insert(lines.end(), rows.begin(), rows.end());
     }

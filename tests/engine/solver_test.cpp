@@ -30,14 +30,11 @@ std::string Real(double v) {
 // take half the EI and half the spring, as the distribution rule gives them:
 // each end station stands for half an increment of wall.
 std::vector<std::string> UniformWall(int nds, double H, double EI, double P, int springs) {
-    return {"Closed-form check",
-            "3 " + std::to_string(nds) + "\t1\t0\t0\t0 0 1 0 0",
+    return {"Closed-form check", "3 " + std::to_string(nds) + "\t1\t0\t0\t0 0 1 0 0",
             std::to_string(kIncrements) + " " + Real(H) + "\t1000\t1E-9\t0\t1",
             // no A4 line here: inserted by the caller when nds > 0
-            "0\t" + std::to_string(kIncrements) + "\t1\t" + Real(EI),
-            "1",
-            "1\t0\t0\t" + Real(P) + "\t0\t0",
-            std::to_string(springs)};
+            "0\t" + std::to_string(kIncrements) + "\t1\t" + Real(EI), "1",
+            "1\t0\t0\t" + Real(P) + "\t0\t0", std::to_string(springs)};
 }
 
 }  // namespace
