@@ -3,19 +3,13 @@
 // earth-pressure table. The curves go through SOILDATA into the curve store
 // and the solved wall must behave like a cantilever.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
-#include <vector>
 
-#include "engine/driver.h"
 #include "engine/state.h"
+#include "engine_run.h"
 
 namespace keldra {
 
@@ -50,43 +44,12 @@ constexpr const char* kLayeredWall =
 
 class GeneratedCurvesRun : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/keldra-run-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
-        s_ = std::make_unique<EngineState>();
-    }
-
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
-    }
-
-    void RunProject(const char* text) {
-        std::ofstream("wall.kd5d") << text;
-        std::ofstream names("NAMES.dat");
-        names << "2015.5.6\n";
-        for (const char* name : {"wall.kd5d", "wall.kd5o", "wall.kd5p", "wall.kd5r"}) {
-            names << (dir_ / name).string() << "\n";
-        }
-        names.close();
-        keldra::Run(*s_);
-    }
-
-    static std::string Read(const char* path) {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    EngineState& s() { return *s_; }
+    void RunProject(const char* text) { (void)run_.Run(text); }
+    std::string Read(const char* name) const { return testing::ReadFile(run_.dir() / name); }
+    EngineState& s() { return Engine(); }
 
   private:
-    std::unique_ptr<EngineState> s_;
-    std::filesystem::path dir_, previous_;
+    testing::EngineRun run_;
 };
 
 }  // namespace

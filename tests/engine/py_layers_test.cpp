@@ -3,7 +3,7 @@
 // SOILDATA header.
 #include <cmath>
 
-#include "tests/engine/soil_data_fixture.h"
+#include "soil_data_fixture.h"
 
 namespace keldra {
 

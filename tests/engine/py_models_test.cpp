@@ -4,7 +4,7 @@
 // significant digits, hence the tolerance.
 #include <cmath>
 
-#include "tests/engine/soil_data_fixture.h"
+#include "soil_data_fixture.h"
 
 namespace keldra {
 

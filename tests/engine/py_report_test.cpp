@@ -3,7 +3,7 @@
 // heading, units and soil values to the first point.
 #include <algorithm>
 
-#include "tests/engine/soil_data_fixture.h"
+#include "soil_data_fixture.h"
 
 namespace keldra {
 

@@ -4,13 +4,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -18,6 +15,7 @@
 
 #include "engine/generation.h"
 #include "engine/state.h"
+#include "engine_run.h"
 
 namespace keldra::testing {
 
@@ -35,11 +33,8 @@ struct GeneratedCurve {
 class SoilDataTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/keldra-soil-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
+        std::filesystem::current_path(scratch_.dir());
         s_ = std::make_unique<EngineState>();
         // An English-unit wall of 40 increments of 6 in with 120 in free
         // height, soldier piles 12 in wide at 48 in spacing of the earth
@@ -57,7 +52,6 @@ class SoilDataTest : public ::testing::Test {
     void TearDown() override {
         if (s_->files.report != nullptr) std::fclose(s_->files.report);
         std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
     }
 
     EngineState& s() { return *s_; }
@@ -94,19 +88,9 @@ class SoilDataTest : public ::testing::Test {
         return step;
     }
 
-    static std::string Read(const char* path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static std::string Read(const char* path) { return ReadFile(path); }
 
-    std::vector<std::string> ReportLines() const {
-        std::vector<std::string> lines;
-        std::istringstream in(Read("report.txt"));
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> ReportLines() const { return Lines(Read("report.txt")); }
 
     // The generated curves of SOILDATA (after `userCurves` user curves).
     std::vector<GeneratedCurve> Curves(int userCurves = 0) const {
@@ -136,8 +120,9 @@ class SoilDataTest : public ::testing::Test {
     }
 
   private:
+    EngineRun scratch_;
     std::unique_ptr<EngineState> s_;
-    std::filesystem::path dir_, previous_;
+    std::filesystem::path previous_;
 };
 
 }  // namespace keldra::testing
