@@ -78,6 +78,38 @@ double ResistanceOfLayersAbove(const SoilProfile& p, int n) {
     return S;
 }
 
+// Station i of layer n on one side, with every depth but X (which waits for
+// the layer's equivalent depth).
+StationSide At(PyRun& run, int n, int i, Side side) {
+    EngineState& s = run.state();
+    const SoilProfile& p = s.profile;
+    StationSide st{};
+    st.n = n;
+    st.i = i;
+    st.side = side;
+    st.first = i == 5 * n - 4;
+    st.last = i == 5 * n;
+    st.XSTA = p.XSTA[i];
+    const double depthFromTop = s.grid.HFREE + st.XSTA;
+    st.XD = side == Side::kExcavation ? st.XSTA : depthFromTop;
+    st.X0 = st.XD - p.layer[1].XTOP;
+    st.b = run.WIDTHAT(st.XD);
+    st.pm = PYMULT(s, depthFromTop);
+    st.ym = YMULT(s, depthFromTop);
+    st.continuous = run.continuousWall();
+    return st;
+}
+
+// RACC of the layer on the excavation side: the trapezoidal sum of the
+// resistance over its stations, for sand and silt also the part below the
+// last station.
+void Accumulate(SoilProfile& p, const StationSide& st, double resistance, double previous,
+                bool belowLastStation) {
+    PyLayer& layer = p.layer[st.n];
+    if (!st.first) layer.RACC += (st.XSTA - p.XSTA[st.i - 1]) * 0.5 * (resistance + previous);
+    if (st.last && belowLastStation) layer.RACC += (layer.XBOT - st.XSTA) * resistance;
+}
+
 }  // namespace
 
 PerLength::PerLength(const UnitLabels& u, const char* power) {
@@ -96,54 +128,29 @@ void WriteSideOpener(std::FILE* report, Side side) {
 
 Step GenerateLayer(PyRun& run, int n, PyModel& model) {
     EngineState& s = run.state();
-    SoilProfile& p = s.profile;
-    PyLayer& layer = p.layer[n];
+    PyLayer& layer = s.profile.layer[n];
     layer.RACC = 0.0;
     layer.XEQ = 0.0;
-    const int firstStation = 5 * n - 4;
-    const int lastStation = 5 * n;
     double previousResistance = 0.0;
-
-    for (int i = firstStation; i <= lastStation; ++i) {
-        const double XSTA = p.XSTA[i];
-        const double depthFromTop = s.grid.HFREE + XSTA;
+    for (int i = 5 * n - 4; i <= 5 * n; ++i) {
         for (Side side : {Side::kExcavation, Side::kBackfill}) {
-            StationSide st{};
-            st.n = n;
-            st.i = i;
-            st.side = side;
-            st.first = i == firstStation;
-            st.last = i == lastStation;
-            st.XSTA = XSTA;
-            st.XD = side == Side::kExcavation ? XSTA : depthFromTop;
-            st.pm = PYMULT(s, depthFromTop);
-            st.ym = YMULT(s, depthFromTop);
-            st.continuous = run.continuousWall();
-            st.b = run.WIDTHAT(st.XD);
-            st.X0 = st.XD - p.layer[1].XTOP;
-
+            StationSide st = At(run, n, i, side);
             if (side == Side::kExcavation) {
                 if (model.ReadSoil(run, st) == Step::kStop || run.stopped()) return Step::kStop;
-                if (st.first && n > 1) {
-                    const double S = ResistanceOfLayersAbove(p, n);
-                    if (model.EquivalentDepth(run, st, S, layer.XEQ) == Step::kStop) {
-                        return Step::kStop;
-                    }
+                if (st.first && n > 1 &&
+                    model.EquivalentDepth(run, st, ResistanceOfLayersAbove(s.profile, n),
+                                          layer.XEQ) == Step::kStop) {
+                    return Step::kStop;
                 }
             }
             st.X = st.XD - layer.XTOP + layer.XEQ;
 
             const double resistance = model.Resistance(st);
             if (side == Side::kExcavation) {
-                if (!st.first) {
-                    layer.RACC += (XSTA - p.XSTA[i - 1]) * 0.5 * (resistance + previousResistance);
-                }
-                if (st.last && model.AccumulatesBelowLastStation()) {
-                    layer.RACC += (layer.XBOT - XSTA) * resistance;
-                }
+                Accumulate(s.profile, st, resistance, previousResistance,
+                           model.AccumulatesBelowLastStation());
                 previousResistance = resistance;
             }
-
             CurvePoints curve{};
             model.Curve(st, curve);
             if (!Finite(curve)) {
@@ -162,33 +169,23 @@ Step GenerateLayer(PyRun& run, int n, PyModel& model) {
 }
 
 Step GeneratePyCurves(PyRun& run) {
+    using LayerModel = Step (*)(PyRun&, int);
+    // By soil type code from 1; entry 0 is not used.
+    constexpr LayerModel kModelOfType[] = {GenerateSoftClay,
+                                           GenerateSoftClay,
+                                           GenerateStiffClayFreeWater,
+                                           GenerateStiffClayNoFreeWater,
+                                           GenerateSand,
+                                           GenerateSilt,
+                                           GenerateStrongRock,
+                                           GenerateWeakRock};
+    constexpr int kTypes = sizeof kModelOfType / sizeof kModelOfType[0];
     const SoilProfile& p = run.profile();
     for (int n = 1; n <= p.NPY; ++n) {
-        Step step = Step::kContinue;
-        switch (p.layer[n].KSOIL) {
-            case 2:
-                step = GenerateStiffClayFreeWater(run, n);
-                break;
-            case 3:
-                step = GenerateStiffClayNoFreeWater(run, n);
-                break;
-            case 4:
-                step = GenerateSand(run, n);
-                break;
-            case 5:
-                step = GenerateSilt(run, n);
-                break;
-            case 6:
-                step = GenerateStrongRock(run, n);
-                break;
-            case 7:
-                step = GenerateWeakRock(run, n);
-                break;
-            default:
-                step = GenerateSoftClay(run, n);
-                break;
-        }
-        if (step == Step::kStop) return Step::kStop;
+        const int type = p.layer[n].KSOIL;
+        // Codes outside 1..7 are generated as soft clay.
+        const LayerModel model = type >= 1 && type < kTypes ? kModelOfType[type] : GenerateSoftClay;
+        if (model(run, n) == Step::kStop) return Step::kStop;
     }
     return Step::kContinue;
 }
