@@ -47,6 +47,15 @@ TEST_F(SoilDataTest, ContinuousSandWallUsesThePassiveCoefficient) {
     EXPECT_NEAR(UltimateAtSecondStation(Curves()), 206.18, 0.5);
 }
 
+TEST_F(SoilDataTest, BackfillSideKeepsTheSoilOfTheExcavationSide) {
+    AddLayer(1, 200.0, kSoftClay);
+    AddLayer(1, 400.0, {0.07, 30.0, 0.0, 0.02, 100.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    // 0.1 in below the excavation level the backfill side lies 120.1 in deep:
+    // Np reaches 9 with c = 3 (not the 30 of the deeper layer); shift 28.8.
+    EXPECT_NEAR(Curves().at(0).p[2][17], 9.0 * 3.0 * 12.0 + 28.8, 0.05);
+}
+
 TEST_F(SoilDataTest, SecondClayLayerStartsAtItsEquivalentDepth) {
     AddLayer(1, 180.0, kSoftClay);
     AddLayer(1, 400.0, {0.07, 6.0, 0.0, 0.02, 100.0, 0.0});
