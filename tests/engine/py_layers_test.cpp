@@ -28,15 +28,15 @@ TEST_F(SoilDataTest, RatioOfExactlyOnePointOneIsAContinuousWall) {
     s().soil.WA = 13.2;  // 1.1 times WP
     ASSERT_EQ(Generate(), Step::kContinue);
     // Passive value gamma' X0 b + 2cb = 27.72 + 72, less the shift of 28.8.
-    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 70.92, 0.05);
+    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 70.92, 0.1);
 
     s().soil.WA = 6.0;  // WA below WP counts as a ratio of 1
     ASSERT_EQ(Generate(), Step::kContinue);
-    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 70.92, 0.05);
+    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 70.92, 0.1);
 
     s().soil.WA = 13.2001;  // closely spaced piles: pm = 0.5292 r^0.5659
     ASSERT_EQ(Generate(), Step::kContinue);
-    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 0.558529 * 185.22 - 28.8, 0.05);
+    EXPECT_NEAR(UltimateAtSecondStation(Curves()), 0.558529 * 185.22 - 28.8, 0.1);
 }
 
 TEST_F(SoilDataTest, ContinuousSandWallUsesThePassiveCoefficient) {
