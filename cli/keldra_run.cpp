@@ -68,8 +68,8 @@ struct Job {
 
 std::string Value(const Extreme& e, const std::string& unit, const std::string& length) {
     char text[120];
-    std::snprintf(text, sizeof text, "%10.3E %-9s at depth %9.3E %s", e.value, unit.c_str(), e.depth,
-                  length.c_str());
+    std::snprintf(text, sizeof text, "%10.3E %-9s at depth %9.3E %s", e.value, unit.c_str(),
+                  e.depth, length.c_str());
     return text;
 }
 
@@ -166,6 +166,8 @@ int main(int argc, char** argv) {
         if (!job.run.error.empty()) {
             job.failure = job.run.error;
             job.status = kUsageOrFiles;
+            std::error_code ignored;
+            if (!job.run.scratch.empty()) fs::remove_all(job.run.scratch, ignored);
             continue;
         }
         running[job.run.pid] = k;

@@ -77,9 +77,7 @@ Step GenerateSoilData(EngineState& s) {
         // The p-y layers end two increments below the tip.
         return StopRun(s, "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
     }
-    const bool si = s.control.KUNIT == kSI;
-    s.GAMW = si ? 9.81 : 0.036;
-    BuildSoilProfile(s.soil, s.grid, s.GAMW, si, s.profile);
+    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSI, s.profile);
     if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
     WriteSoilLayersSection(s);
     WriteSoilDataHeader(soildata.get(), s);

@@ -56,8 +56,10 @@ class SoilDataTest : public ::testing::Test {
 
     EngineState& s() { return *s_; }
 
+    // What the driver sets at the start of a problem.
     void SetUnits(int KUNIT) {
         s().control.KUNIT = KUNIT;
+        s().GAMW = KUNIT == 2 ? 9.81 : 0.036;
         SetUnitLabels(s().labels, KUNIT == 1 ? 1 : KUNIT == 2 ? -1 : 0);
     }
 
