@@ -56,6 +56,17 @@ TEST_F(SoilDataTest, BackfillSideKeepsTheSoilOfTheExcavationSide) {
     EXPECT_NEAR(Curves().at(0).p[2][17], 9.0 * 3.0 * 12.0 + 28.8, 0.5);  // three digits
 }
 
+TEST_F(SoilDataTest, SoftClayWithoutCohesionGivesAFlatCurve) {
+    AddLayer(1, 400.0, {0.07, 0.0, 0.0, 0.02, 100.0, 0.0});
+    ASSERT_EQ(Generate(), Step::kContinue);
+    // No resistance; the whole active force b SIGVEXC moves into the curve.
+    const auto curves = Curves();
+    for (int m = 1; m <= 17; ++m) {
+        EXPECT_EQ(curves.at(2).p[1][m], -100.8) << m;
+        EXPECT_EQ(curves.at(2).p[2][m], 100.8) << m;
+    }
+}
+
 TEST_F(SoilDataTest, SecondClayLayerStartsAtItsEquivalentDepth) {
     AddLayer(1, 180.0, kSoftClay);
     AddLayer(1, 400.0, {0.07, 6.0, 0.0, 0.02, 100.0, 0.0});
