@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine_run.h"
+#include "project_builder.h"
 
 namespace keldra {
 
@@ -48,6 +49,21 @@ TEST(ReportLayout, SmallProjectLineForLine) {
     ExpectSameLines(out.plot, testing::ReadFile(kData + "small_wall.kd5p"), "plot data");
     ExpectSameLines(out.notes, testing::ReadFile(kData + "small_wall.kd5r"), "run notes");
     EXPECT_EQ(out.report.find('\r'), std::string::npos) << "LF line ends";
+}
+
+TEST(ReportLayout, PlotBlockWithoutPressureOrCurves) {
+    testing::ProjectBuilder p;
+    p.loads = {"1\t0\t0\t1000\t0\t0"};
+    p.springs = {"0\t10\t1\t5000\t0"};
+    p.KPYOP = 1;  // the user-curve option on without curves counts as none
+    testing::EngineRun run;
+    const auto plot = run.Run(p.Text()).plot_lines();
+    ASSERT_EQ(plot.size(), 3u + 12u);
+    EXPECT_EQ(plot[0], "0");
+    EXPECT_EQ(plot[1], "1 0");
+    EXPECT_EQ(plot[2], "1 12 1");
+    EXPECT_EQ(plot[3].substr(0, 14), "    0.0000E+00");
+    EXPECT_EQ(plot[14].substr(0, 14), "    0.1320E+03") << "station NINC + 1";
 }
 
 TEST(ReportLayout, SiUnitLines) {
