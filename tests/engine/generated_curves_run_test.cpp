@@ -88,6 +88,23 @@ TEST_F(GeneratedCurvesRun, SoilDataRecordsReachTheCurveStore) {
     EXPECT_EQ(s().curves.JFRC[1], 20 + 4);
 }
 
+TEST_F(GeneratedCurvesRun, UserCurveComesFirstAndStandsAlone) {
+    std::string project = kLayeredWall;
+    project.replace(project.find("1 0 1 0 1 2 0 1 0 0"), 19, "1 0 1 0 1 2 1 1 0 0");
+    // A user curve at station 50, its p doubled by its multiplier.
+    project.replace(project.rfind("0\n"), 2, "50 3 2 1\n-1 100\n0 0\n1 -100\n0\n");
+    RunProject(project.c_str());
+    const CurveStore& c = s().curves;
+    ASSERT_EQ(c.count, 16);
+    EXPECT_EQ(c.JFRC[1], 50 + 4);
+    EXPECT_EQ(c.KCTC[1], 0);
+    EXPECT_EQ(c.NPC[1], 3);
+    EXPECT_EQ(c.YC[1][1], -1.0);
+    EXPECT_EQ(c.PC[1][1], s().grid.H * 200.0);
+    EXPECT_EQ(c.KCTC[2], 1);
+    EXPECT_EQ(c.NPC[2], 33);
+}
+
 TEST_F(GeneratedCurvesRun, LayeredCantileverIsPhysicallySane) {
     RunProject(kLayeredWall);
     const std::string report = Read("wall.kd5o");
