@@ -1,0 +1,93 @@
+// The soil data step of a problem with generated p-y curves: the p-y layers
+// and profiles, their report section, and SOILDATA with the user curves
+// followed by the generated ones.
+#include <cstdio>
+
+#include "engine/fixed_line.h"
+#include "engine/generation.h"
+#include "engine/py_models.h"
+#include "engine/py_run.h"
+#include "engine/run_stop.h"
+#include "engine/soil_data_report.h"
+
+namespace keldra {
+
+namespace {
+
+constexpr const char* kSoilDataPath = "SOILDATA";
+constexpr int kSI = 2;
+
+class ScratchFile {
+  public:
+    explicit ScratchFile(const char* path) : file_(std::fopen(path, "w")) {}
+    ~ScratchFile() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    [[nodiscard]] std::FILE* get() const { return file_; }
+
+  private:
+    std::FILE* file_;
+};
+
+// The curve count, then the user curves as the driver reads them back: station
+// and point count, then per point its number, p and y (both multiplied).
+void WriteSoilDataHeader(std::FILE* file, const EngineState& s) {
+    const int NUPY = s.control.NUPY > 0 ? s.control.NUPY : 0;
+    std::fprintf(file, "%d\n", 5 * s.profile.NPY + NUPY);
+    const int stored = NUPY < kMaxCurves ? NUPY : kMaxCurves;
+    for (int k = 1; k <= stored; ++k) {
+        const UserCurve& curve = s.user.curve[k];
+        const int points = curve.points < kMaxCurvePoints ? curve.points : kMaxCurvePoints;
+        std::fprintf(file, "%d %d\n", curve.station, points);
+        for (int m = 1; m <= points; ++m) {
+            std::fprintf(file, "%d %.10E %.10E\n", m, curve.p[m], curve.y[m]);
+        }
+    }
+}
+
+// A layer without thickness below the excavation level (its depth repeats the
+// layer above) would take its stations from its neighbours.
+Step CheckLayerThickness(EngineState& s) {
+    const SoilProfile& p = s.profile;
+    for (int n = 1; n <= p.NPY; ++n) {
+        if (p.layer[n].XBOT > p.layer[n].XTOP) continue;
+        const FixedLine line =
+            FixedLine()
+                .Text("     ERROR STOP -- SOIL LAYER WITHOUT THICKNESS BELOW THE EXCAVATION AT X =")
+                .F(10, 2, s.grid.HFREE + p.layer[n].XTOP);
+        return StopRun(s, line.View());
+    }
+    return Step::kContinue;
+}
+
+}  // namespace
+
+Step GenerateSoilData(EngineState& s) {
+    std::fprintf(stderr, " READ SOIL DATA....\n");
+    ScratchFile soildata(kSoilDataPath);
+    if (soildata.get() == nullptr) {
+        return StopRun(s, "     ERROR STOP -- THE SCRATCH FILE SOILDATA CANNOT BE WRITTEN");
+    }
+    if (!(s.soil.WP > 0.0)) {
+        return StopRun(s, "     ERROR STOP -- THE WIDTH FOR SOIL RESISTANCE, WP, MUST BE POSITIVE");
+    }
+    if (!(2.0 * s.grid.H + s.grid.NINC * s.grid.H > s.grid.HFREE)) {
+        // The p-y layers end two increments below the tip.
+        return StopRun(s, "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
+    }
+    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSI, s.profile);
+    if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
+    WriteSoilLayersSection(s);
+    WriteSoilDataHeader(soildata.get(), s);
+    WritePyCurvesHeading(s);
+
+    s.RWAWP = s.soil.WA / s.soil.WP;
+    if (s.RWAWP < 1.0) s.RWAWP = 1.0;
+
+    PyRun run(s, soildata.get());
+    return GeneratePyCurves(run);
+}
+
+}  // namespace keldra
