@@ -1,0 +1,19 @@
+// KeldraApp: the desktop program for flexible retaining walls.
+#include <QApplication>
+#include <QStringList>
+
+#include "app/main/mainform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Tarvos");
+    QApplication::setApplicationName("KELDRA");
+    QApplication::setApplicationVersion("2015.5.6");
+    QApplication::setApplicationDisplayName("KELDRA 2015");
+
+    TMainForm mainForm;
+    mainForm.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) mainForm.openFromCommandLine(arguments.at(1));
+    return QApplication::exec();
+}

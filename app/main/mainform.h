@@ -1,0 +1,115 @@
+// The main window of the desktop program: a multiple-document window with
+// the menus, the tool bar and the status bar, the file commands, the option
+// switches, the construction stages and the analysis run.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+#include "app/main/appsettings.h"
+#include "app/main/enginerun.h"
+#include "app/main/mainactions.h"
+#include "app/main/projectsession.h"
+#include "app/main/userprompts.h"
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+struct TMainFormSetup {
+    std::unique_ptr<TUserPrompts> prompts;  // message boxes and file dialogs when null
+    QString programFolder;                  // the engine's folder; the program's when empty
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TMainForm(TMainFormSetup setup = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Opens the project named on the command line: a name without an
+    // extension gets ".kd4d"; a file that does not exist leaves the new project.
+    void openFromCommandLine(const QString& argument);
+
+    [[nodiscard]] const TMainActions& actions() const { return m_actions; }
+    [[nodiscard]] TProjectSession& session() { return m_session; }
+    [[nodiscard]] const TAppSettings& settings() const { return m_settings; }
+    [[nodiscard]] QString statusText() const;
+    [[nodiscard]] QMdiArea* mdiArea() const { return m_mdiArea; }
+    [[nodiscard]] bool resultsLoaded() const { return m_resultsLoaded; }
+
+    // The file commands; each returns whether it was carried out.
+    bool fileNew();
+    bool fileOpen();
+    bool openFileByName(const QString& fileName, TFileKind kind);
+    bool fileSave();
+    bool fileSaveAs();
+    bool openRecentFile(int index);
+    void runAnalysis();
+
+    // Asks to save a modified project; false when the user cancels.
+    [[nodiscard]] bool maybeSave();
+    // Brings every menu's and tool button's state up to date.
+    void refreshCommands();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createFileMenu();
+    void createDataMenu();
+    void createOptionsMenu();
+    void createComputationMenus();
+    void createWindowMenu();
+    void createToolBars();
+    void createStatusBar();
+    void connectActions();
+    void connectOptionActions();
+    void readSettings();
+    void writeSettings();
+
+    void updateRecentFileEntries();
+    void putOnTopOfRecentFiles(const QString& fileName);
+    void updateWindowMenu();
+    void arrangeIcons();
+    void applyShortAndLongTermLayout();
+    void showStageState();
+    void updateCaption();
+    void afterProjectReplaced();
+    void storeActiveChildValues();
+    void closeChildWindows();
+
+    [[nodiscard]] bool inputChecksPass();
+    void reportRun(const TRunResult& result, const TRunFiles& files);
+    void openInEditor(const QString& file);
+    void showReadme();
+    void showAbout();
+
+    TMainActions m_actions;
+    std::unique_ptr<TUserPrompts> m_prompts;
+    QString m_programFolder;
+    TEngineRunner m_engine;
+    TProjectSession m_session;
+    TAppSettings m_settings;
+    bool m_resultsLoaded = false;
+    QString m_engineVersion;  // the interface version the last loaded engine answered
+
+    QMdiArea* m_mdiArea = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentFilesSeparator = nullptr;
+    QMenu* m_dataMenu = nullptr;
+    QMenu* m_soilLayersMenu = nullptr;
+    QMenu* m_distributedLoadMenu = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    QMenu* m_stageMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_statusText = nullptr;
+};
