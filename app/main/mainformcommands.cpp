@@ -74,6 +74,7 @@ void TMainForm::connectActions() {
     connect(a.helpContents, &QAction::triggered, this, &TMainForm::showReadme);
     connect(a.about, &QAction::triggered, this, &TMainForm::showAbout);
     connectOptionActions();
+    connectStageActions();
 }
 
 void TMainForm::connectOptionActions() {
@@ -143,27 +144,16 @@ bool TMainForm::openFileByName(const QString& fileName, TFileKind kind) {
     const QFileInfo info(fileName);
     QDir::setCurrent(info.absolutePath());
     const QString fullName = info.absoluteFilePath();
-    try {
-        m_session.open(fullName, kind);
-    } catch (const EInOutError& e) {
-        // The project keeps what was read before the error.
-        m_prompts->information(this, e.message());
-    }
+    // After a reading error the project keeps what was read.
+    runFileCommand([&] { return m_session.open(fullName, kind); });
     updateCaption();
     m_resultsLoaded = false;
     putOnTopOfRecentFiles(fullName);
     m_prompts->information(
         this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
     applyShortAndLongTermLayout();
-    if (m_session.stageCount() > 1) {
-        try {
-            m_session.prepareStageFiles(kind, [this](int stage) {
-                m_statusText->setText("Construction Stage Number: " + QString::number(stage));
-            });
-        } catch (const EInOutError& e) {
-            m_prompts->information(this, e.message());
-        }
-    }
+    if (m_session.stageCount() > 1)
+        runFileCommand([&] { return m_session.prepareStageFiles(kind); });
     showStageState();
     refreshCommands();
     return true;

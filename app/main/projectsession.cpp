@@ -1,6 +1,7 @@
 #include "app/main/projectsession.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 TFileKind fileKindOf(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -46,13 +47,31 @@ void TProjectSession::setUnitSystem(int units) {
 
 TInputCheckData TProjectSession::inputCheckData() const { return {}; }
 
-void TProjectSession::open(const QString& fileName, TFileKind) { m_fileName = fileName; }
+QString TProjectSession::open(const QString& fileName, TFileKind) {
+    m_fileName = fileName;
+    return {};
+}
 
-void TProjectSession::prepareStageFiles(TFileKind, const std::function<void(int)>&) {}
+QString TProjectSession::prepareStageFiles(TFileKind) { return {}; }
 
 void TProjectSession::save() { m_modified = false; }
 
 void TProjectSession::saveAs(const QString& newName) {
     m_fileName = newName;
     m_modified = false;
+}
+
+void TProjectSession::writeCurrentStage() {}
+
+QString TProjectSession::selectStage(int stage) {
+    m_currentStage = stage;
+    return {};
+}
+
+QString TProjectSession::copyPreviousStage() { return {}; }
+
+QString TProjectSession::setStageCount(int stageCount) {
+    m_stageCount = std::clamp(stageCount, 1, kMaxStages);
+    m_currentStage = 1;
+    return {};
 }

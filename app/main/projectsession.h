@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 #include "app/main/inputchecks.h"
 #include "app/main/switches.h"
@@ -26,12 +25,15 @@ class TProjectSession {
     // Replaces the project by the default one ("New Wall", "NewWall.kd5d").
     void newProject();
 
-    // Reads the project from a file of the given layout. A reading error
-    // raises EInOutError; the project then keeps what was read.
-    void open(const QString& fileName, TFileKind kind);
+    // Commands that read files return the reader's message for the user,
+    // empty when all went well; the project keeps what was read. Commands
+    // that write raise EInOutError when a file cannot be written.
+
+    // Reads the project from a file of the given layout.
+    [[nodiscard]] QString open(const QString& fileName, TFileKind kind);
     // After opening a staged project: splits the file into its stage files
-    // and converts those of an older layout, telling `progress` each stage.
-    void prepareStageFiles(TFileKind kind, const std::function<void(int)>& progress);
+    // and converts those of an older layout to the current one.
+    [[nodiscard]] QString prepareStageFiles(TFileKind kind);
     // Writes the project data file under its name (joining the stage files
     // of a staged project). Raises EInOutError when the file cannot be written.
     void save();
@@ -58,6 +60,19 @@ class TProjectSession {
 
     [[nodiscard]] int stageCount() const { return m_stageCount; }
     [[nodiscard]] int currentStage() const { return m_currentStage; }
+
+    // Makes stage j current: the current stage is written to its stage file
+    // and stage j read from its own; the modified state stays as it was.
+    [[nodiscard]] QString selectStage(int stage);
+    // Reads the previous stage's file into the current stage and writes it
+    // as the current stage's file.
+    [[nodiscard]] QString copyPreviousStage();
+    // Sets the number of stages. One ends the staged analysis and deletes the
+    // stage files; another count rewrites the stage files for it, a new stage
+    // starting as a copy of the last stage read.
+    [[nodiscard]] QString setStageCount(int stageCount);
+    // Writes the current stage to its stage file.
+    void writeCurrentStage();
 
     // What the checks before a run read of the current stage.
     [[nodiscard]] TInputCheckData inputCheckData() const;
