@@ -45,7 +45,7 @@ class TMainForm : public QMainWindow {
     // The file commands; each returns whether it was carried out.
     bool fileNew();
     bool fileOpen();
-    bool openFileByName(const QString& fileName, TFileKind kind);
+    bool openFileByName(const QString& fileName, TFileLayout layout);
     bool fileSave();
     bool fileSaveAs();
     bool openRecentFile(int index);

@@ -4,6 +4,7 @@
 
 #include <QToolBar>
 
+#include "app/project/programdata.h"
 #include "mainformfixture.h"
 
 using TAnswer = TUserPrompts::TAnswer;
@@ -194,7 +195,8 @@ TEST(MainForm, AskingToSaveBeforeNew) {
 TEST(MainForm, AMissingEngineLibraryIsReported) {
     QTemporaryDir emptyProgramFolder;
     TMainFormFixture f(emptyProgramFolder.path());
-    f.form->session().setFileName(f.folder.filePath("Wall.kd5d"));
+    f.form->session().project().files.fileName = f.folder.filePath("Wall.kd5d");
+    f.form->session().project().wall.increments = 40;
     f.form->runAnalysis();
     ASSERT_EQ(f.log.messages.size(), 1);
     EXPECT_EQ(f.log.messages.first(), "Attempt to initialize DLL failed");
@@ -226,6 +228,8 @@ TEST(MainForm, StagesShowInTheMenuToolBarAndStatusBar) {
     EXPECT_FALSE(a.shortAndLongTerm->isEnabled());
 
     a.stages[1]->trigger();
+    EXPECT_EQ(f.log.messages, QStringList());
+    EXPECT_TRUE(QFileInfo::exists(f.path("NewWall.st1")));
     EXPECT_EQ(f.form->statusText(), "Construction Stage Number: 2");
     EXPECT_TRUE(a.stages[1]->isChecked());
     EXPECT_TRUE(a.copyPreviousStage->isEnabled());
