@@ -12,23 +12,23 @@
 namespace keldra {
 
 class FixedLine {
-public:
+  public:
     static constexpr int kCapacity = 512;
 
-    FixedLine& X(int n);                           // n blanks
-    FixedLine& Text(std::string_view text);        // the text as it stands
+    FixedLine& X(int n);                              // n blanks
+    FixedLine& Text(std::string_view text);           // the text as it stands
     FixedLine& I(int w, long long value, int m = 0);  // In (m = 0) or In.m
-    FixedLine& F(int w, int d, double value);      // Fw.d
-    FixedLine& E(int w, int d, double value);      // Ew.d: 0.ddddE+xx
-    FixedLine& G(int w, int d, double value);      // Gw.d
-    FixedLine& A(int n, std::string_view text);    // An: first n characters, blank padded
+    FixedLine& F(int w, int d, double value);         // Fw.d
+    FixedLine& E(int w, int d, double value);         // Ew.d: 0.ddddE+xx
+    FixedLine& G(int w, int d, double value);         // Gw.d
+    FixedLine& A(int n, std::string_view text);       // An: first n characters, blank padded
 
     std::string_view View() const { return {buffer_, static_cast<std::size_t>(length_)}; }
 
     // Writes the line and a line end.
     void WriteTo(std::FILE* file) const;
 
-private:
+  private:
     void Append(std::string_view text);
     void Stars(int w);
 

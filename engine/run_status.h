@@ -5,6 +5,6 @@
 
 namespace keldra {
 
-enum class [[nodiscard]] Step { kContinue, kStop };
+enum class [[nodiscard]] Step{kContinue, kStop};
 
 }  // namespace keldra

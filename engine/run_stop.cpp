@@ -1,5 +1,7 @@
 #include "engine/run_stop.h"
 
+#include <cstdio>
+
 #include "engine/fixed_line.h"
 
 namespace keldra {
@@ -9,6 +11,28 @@ Step StopRun(EngineState& s, std::string_view message) {
     WriteEmptyLine(s.files.report);
     FixedLine().Text(message).WriteTo(s.files.report);
     return Step::kStop;
+}
+
+Step StopTooMuchData(EngineState& s, std::string_view which) {
+    (void)StopRun(s, "     TOO MUCH DATA FOR AVAILABLE STORAGE");
+    FixedLine().X(5).Text(which).WriteTo(s.files.report);
+    WriteEmptyLine(s.files.report);
+    WriteEmptyLine(s.files.report);
+    return Step::kStop;
+}
+
+Step StopOnReadFailure(EngineState& s, const FreeFormatReader& in) {
+    char line[16];
+    std::snprintf(line, sizeof line, "%d", in.failure_line());
+    FixedLine message;
+    message.X(5);
+    if (in.failure() == ReadFailure::kEndOfFile) {
+        message.Text("ERROR -- ").Text(in.name()).Text(" ENDS EARLY, AT LINE ").Text(line);
+    } else {
+        message.Text("ERROR -- VALUE IN LINE ").Text(line).Text(" OF ").Text(in.name());
+        message.Text(" IS NOT A NUMBER OF THE KIND EXPECTED");
+    }
+    return StopRun(s, message.View());
 }
 
 }  // namespace keldra

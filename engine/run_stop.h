@@ -5,12 +5,25 @@
 
 #include <string_view>
 
+#include "engine/free_format.h"
 #include "engine/run_status.h"
 #include "engine/state.h"
 
 namespace keldra {
 
+inline constexpr std::string_view kStationsNotInOrder = "     ERROR STOP -- STATIONS NOT IN ORDER";
+inline constexpr std::string_view kNegativeCount =
+    "     ERROR -- NEGATIVE ROW COUNT IN THE INPUT DATA FILE";
+
 // Two empty lines and the message line.
 [[nodiscard]] Step StopRun(EngineState& s, std::string_view message);
+
+// "TOO MUCH DATA FOR AVAILABLE STORAGE", a line saying which limit was passed,
+// and two empty lines.
+[[nodiscard]] Step StopTooMuchData(EngineState& s, std::string_view which);
+
+// The reader's failure: a value that is not a number, or the end of the file,
+// with the file and the line.
+[[nodiscard]] Step StopOnReadFailure(EngineState& s, const FreeFormatReader& in);
 
 }  // namespace keldra

@@ -7,11 +7,11 @@
 namespace keldra {
 
 struct PyLayer {
-    int KSOIL;         // soil type of the input layer
-    double XTOP, XBOT; // below the excavation level
-    double AKPY;       // value 5 at the layer top (k, or Er for weak rock)
-    double RACC;       // accumulated ultimate resistance (set by the p-y models)
-    double XEQ;        // equivalent depth (0 for layer 1)
+    int KSOIL;          // soil type of the input layer
+    double XTOP, XBOT;  // below the excavation level
+    double AKPY;        // value 5 at the layer top (k, or Er for weak rock)
+    double RACC;        // accumulated ultimate resistance (set by the p-y models)
+    double XEQ;         // equivalent depth (0 for layer 1)
 };
 
 struct SoilProfile {

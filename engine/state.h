@@ -48,16 +48,17 @@ struct ControlRecord {  // A2
 struct WallGrid {  // A3 and what follows from it
     int NINC;
     double H, WMAX, TOL, HFREE;
-    double width;  // sixth value of A3, used by the tieback stiffness only
+    double width;                   // sixth value of A3, used by the tieback stiffness only
     double H2, HSQ, HCUBE, length;  // 2H, H^2, H^3, NINC*H
 };
 
 struct StationArrays {
-    Table<double, kStationSlots> F, Q, S, T, R, P;  // EI, lateral load, spring, couple, rot. spring, -axial
-    Table<double, kStationSlots> QS, SS;             // with the soil springs of the current iteration
+    Table<double, kStationSlots> F, Q, S, T, R,
+        P;                                // EI, lateral load, spring, couple, rot. spring, -axial
+    Table<double, kStationSlots> QS, SS;  // with the soil springs of the current iteration
     Table<double, kStationSlots> W, WOLD;
-    Table<double, kStationSlots> AA, BB, CC;         // recursion W(J) = AA W(J+2) + BB W(J+1) + CC
-    Table<int, kStationSlots> KODE;                  // boundary-condition code 1..5
+    Table<double, kStationSlots> AA, BB, CC;  // recursion W(J) = AA W(J+2) + BB W(J+1) + CC
+    Table<int, kStationSlots> KODE;           // boundary-condition code 1..5
 };
 
 struct SpecifiedRows {  // A4, in station order
@@ -66,8 +67,8 @@ struct SpecifiedRows {  // A4, in station order
 
 struct CoupleCorrections {  // shear corrections from A6 couples
     int count;
-    Table<int, kMaxCouples> JTCOR;     // station
-    Table<double, kMaxCouples> TCOR;   // couple / 2H
+    Table<int, kMaxCouples> JTCOR;    // station
+    Table<double, kMaxCouples> TCOR;  // couple / 2H
 };
 
 struct CurveStore {
@@ -102,19 +103,19 @@ struct ResultRows {  // stations 0 .. NINC + 1, for the plot-data trailer
 };
 
 struct SurchargeRow {  // A11c; SI distance and width already in metres
-    int type;  // 1 point, 2 line, 3 strip
+    int type;          // 1 point, 2 line, 3 strip
     double magnitude, distance, width;
 };
 
-struct SoilLayerInput {  // A11d
-    int type;  // 1 soft clay .. 7 weak rock
-    double depth;      // to the layer bottom, from the top of the wall
-    double thickness;  // depth minus the previous layer's depth
+struct SoilLayerInput {            // A11d
+    int type;                      // 1 soft clay .. 7 weak rock
+    double depth;                  // to the layer bottom, from the top of the wall
+    double thickness;              // depth minus the previous layer's depth
     Table<double, 6> top, bottom;  // values 1..6 at the layer top and bottom
 };
 
 struct SoilBlock {  // A11, read when KOUTPT >= 2 or KPYOP = 2
-    double HFREE;  // second copy of the free height
+    double HFREE;   // second copy of the free height
     double WA, WP;
     double ZWB, ZWE;  // water-table depths, backfill and excavation side
     double FMOD;      // modification factor for active earth pressure
@@ -138,7 +139,7 @@ struct UserCurves {
     Table<UserCurve, kMaxCurves> curve;
 };
 
-struct Supports {  // from the spring and tieback group, for the trapezoidal pressure
+struct Supports {         // from the spring and tieback group, for the trapezoidal pressure
     double XTIE1, XTIEN;  // depth of the first and last single-station row
     int NSUP;             // spring rows plus tieback rows
 };
@@ -161,10 +162,10 @@ struct EngineState {
     UserCurves user;
     Supports supports;
     double earthPressureWidth;  // WA, then WP from the first point below HFREE
-    double SIGVEXC;  // effective vertical stress at the excavation, backfill side
-    double RWAWP;    // WA / WP, at least 1
-    double GAMW;     // unit weight of water
-    SoilProfile profile;  // p-y layers and their profiles
+    double SIGVEXC;             // effective vertical stress at the excavation, backfill side
+    double RWAWP;               // WA / WP, at least 1
+    double GAMW;                // unit weight of water
+    SoilProfile profile;        // p-y layers and their profiles
     UnitLabels labels;
 };
 

@@ -103,6 +103,10 @@ void TMainForm::createOptionsMenu() {
     for (QAction* u : a.units) units->addAction(u);
     QMenu* pressure = m_optionsMenu->addMenu("Earth-Pressure Options");
     for (QAction* p : a.earthPressure) pressure->addAction(p);
+    connect(pressure, &QMenu::aboutToShow, this, [this] {
+        m_session.ensureEarthPressureSelection();
+        refreshCommands();
+    });
     m_optionsMenu->addSeparator();
     for (QAction* s : a.switches) m_optionsMenu->addAction(s);
     m_optionsMenu->addSeparator();

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/main/appsettings.h"
@@ -44,11 +45,15 @@ class TMainForm : public QMainWindow {
     // The file commands; each returns whether it was carried out.
     bool fileNew();
     bool fileOpen();
-    bool openFileByName(const QString& fileName, TFileKind kind);
+    bool openFileByName(const QString& fileName, TFileLayout layout);
     bool fileSave();
     bool fileSaveAs();
     bool openRecentFile(int index);
     void runAnalysis();
+    void selectStage(int stage);
+    void copyPreviousStage();
+    // Applies the count chosen in the Staged Construction Options window.
+    void applyStageCount(int stageCount);
 
     // Asks to save a modified project; false when the user cancels.
     [[nodiscard]] bool maybeSave();
@@ -72,6 +77,10 @@ class TMainForm : public QMainWindow {
     void createStatusBar();
     void connectActions();
     void connectOptionActions();
+    void connectStageActions();
+    void showStagedOptionsWindow();
+    // Runs a command on the project's files and shows its message, if any.
+    void runFileCommand(const std::function<QString()>& command);
     void readSettings();
     void writeSettings();
 

@@ -33,21 +33,6 @@ QString withCurrentExtension(const QString& fileName) {
     return info.path() == QLatin1String(".") ? name : info.dir().filePath(name);
 }
 
-// Open dialog filters 1 to 5; the fourth and fifth read the oldest layout.
-TFileKind fileKindOfFilter(int filterIndex) {
-    switch (filterIndex) {
-        case 2:
-            return TFileKind::Keldra2013;
-        case 3:
-            return TFileKind::Keldra30;
-        case 4:
-        case 5:
-            return TFileKind::Oldest;
-        default:
-            return TFileKind::Current;
-    }
-}
-
 }  // namespace
 
 void TMainForm::connectActions() {
@@ -74,6 +59,7 @@ void TMainForm::connectActions() {
     connect(a.helpContents, &QAction::triggered, this, &TMainForm::showReadme);
     connect(a.about, &QAction::triggered, this, &TMainForm::showAbout);
     connectOptionActions();
+    connectStageActions();
 }
 
 void TMainForm::connectOptionActions() {
@@ -129,41 +115,30 @@ bool TMainForm::fileOpen() {
     int filterIndex = 1;
     const QString chosen = m_prompts->openFileName(this, "Open", kOpenFilters, filterIndex);
     if (chosen.isEmpty()) return false;
-    return openFileByName(chosen, fileKindOfFilter(filterIndex));
+    return openFileByName(chosen, layoutOfFileKind(filterIndex));
 }
 
 bool TMainForm::openRecentFile(int index) {
     const QString fileName = m_settings.recentFiles.at(index);
     if (fileName.isEmpty() || !maybeSave()) return false;
-    return openFileByName(fileName, fileKindOf(fileName));
+    return openFileByName(fileName, layoutOfFileName(fileName));
 }
 
-bool TMainForm::openFileByName(const QString& fileName, TFileKind kind) {
+bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     closeChildWindows();
     const QFileInfo info(fileName);
     QDir::setCurrent(info.absolutePath());
     const QString fullName = info.absoluteFilePath();
-    try {
-        m_session.open(fullName, kind);
-    } catch (const EInOutError& e) {
-        // The project keeps what was read before the error.
-        m_prompts->information(this, e.message());
-    }
+    // After a reading error the project keeps what was read.
+    runFileCommand([&] { return m_session.open(fullName, layout); });
     updateCaption();
     m_resultsLoaded = false;
     putOnTopOfRecentFiles(fullName);
     m_prompts->information(
         this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
     applyShortAndLongTermLayout();
-    if (m_session.stageCount() > 1) {
-        try {
-            m_session.prepareStageFiles(kind, [this](int stage) {
-                m_statusText->setText("Construction Stage Number: " + QString::number(stage));
-            });
-        } catch (const EInOutError& e) {
-            m_prompts->information(this, e.message());
-        }
-    }
+    if (m_session.stageCount() > 1)
+        runFileCommand([&] { return m_session.prepareStageFiles(layout); });
     showStageState();
     refreshCommands();
     return true;
@@ -173,7 +148,7 @@ void TMainForm::openFromCommandLine(const QString& argument) {
     QString fileName = argument;
     if (!QFileInfo(fileName).fileName().contains('.')) fileName += ".kd4d";
     if (!QFileInfo::exists(fileName)) return;
-    openFileByName(fileName, fileKindOf(fileName));
+    openFileByName(fileName, layoutOfFileName(fileName));
 }
 
 bool TMainForm::fileSave() {
@@ -218,5 +193,5 @@ void TMainForm::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString fileName = urls.first().toLocalFile();
     if (!maybeSave()) return;
-    openFileByName(fileName, fileKindOf(fileName));
+    openFileByName(fileName, layoutOfFileName(fileName));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-// Unit systems of a project, its tables and its files.
-enum TUnitSystem : int { kEnglishUnits = 1, kSIUnits = 2, kGenericUnits = 3 };
+#include "app/tables/unitstring.h"
 
 // The factors by which project values change when the unit system switches. Only a switch
 // between English and SI converts anything; the two directions use rounded factors that are
@@ -13,10 +12,14 @@ struct TUnitSwitch {
 
     [[nodiscard]] static TUnitSwitch between(int from, int to);
 
-    [[nodiscard]] double lengthValue(double value) const { return value * length; }
-    [[nodiscard]] double forceValue(double value) const { return value * force; }
-    [[nodiscard]] double linePressure(double value) const { return value * force / length; }
-    [[nodiscard]] double stress(double value) const { return value * force / (length * length); }
+    [[nodiscard]] double convertLength(double value) const { return value * length; }
+    [[nodiscard]] double convertForce(double value) const { return value * force; }
+    [[nodiscard]] double convertForcePerLength(double value) const {
+        return value * force / length;
+    }
+    [[nodiscard]] double convertForcePerArea(double value) const {
+        return value * force / (length * length);
+    }
 };
 
 // A unit system number clamped to the three systems.

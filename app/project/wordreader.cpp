@@ -73,23 +73,21 @@ QString TWordReader::NextWord() {
     return m_lines[m_line].words[m_item++];
 }
 
-void TWordReader::failConversion(const char* expected) const {
-    throw EInOutError(QStringLiteral("Error on Line %1 Item %2\r%3")
-                          .arg(m_line + 1)
-                          .arg(m_item)
-                          .arg(QLatin1String(expected)));
+void TWordReader::failLastWord(const QString& expected) const {
+    throw EInOutError(
+        QStringLiteral("Error on Line %1 Item %2\r%3").arg(m_line + 1).arg(m_item).arg(expected));
 }
 
 double TWordReader::ReadFloat() {
     const std::optional<double> value = parseNumber(NextWord());
-    if (!value) failConversion("A floating point number was expected but not found.");
+    if (!value) failLastWord(QStringLiteral("A floating point number was expected but not found."));
     return *value;
 }
 
 qint32 TWordReader::ReadInteger() {
     const std::optional<double> value = parseNumber(NextWord());
     if (!value || *value != std::trunc(*value) || *value < -2147483648.0 || *value > 2147483647.0) {
-        failConversion("An integer was expected but not found.");
+        failLastWord(QStringLiteral("An integer was expected but not found."));
     }
     return static_cast<qint32>(*value);
 }

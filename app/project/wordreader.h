@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 // One line of a text data file: its words in order and the complete text as read.
@@ -31,12 +32,18 @@ class TWordReader {
 
     [[nodiscard]] int lineCount() const { return static_cast<int>(m_lines.size()); }
     [[nodiscard]] int currentLine() const { return m_line; }
+    // Words already taken from the current line.
+    [[nodiscard]] int itemsTaken() const { return m_item; }
+    // Lines after the current one.
+    [[nodiscard]] int remainingLines() const { return std::max(lineCount() - m_line - 1, 0); }
+
+    // Raises EInOutError naming the line and item of the word taken last, followed by a
+    // carriage return and `expected`.
+    [[noreturn]] void failLastWord(const QString& expected) const;
 
     [[nodiscard]] static QStringList splitWords(const QString& line);
 
   private:
-    [[noreturn]] void failConversion(const char* expected) const;
-
     std::vector<TWordContainer> m_lines;
     int m_line = 0;
     int m_item = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qtprint.h"
+
 TEST(Caption, ShowsTheDisplayNameOfTheProjectFile) {
     const struct {
         QString fileName;

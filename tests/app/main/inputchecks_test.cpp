@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qtprint.h"
+
 namespace {
 
 TInputCheckData wall(int increments, QList<TStiffnessRange> rows, double beta = 0.0,

@@ -4,6 +4,7 @@
 
 #include <QToolBar>
 
+#include "app/project/programdata.h"
 #include "mainformfixture.h"
 
 using TAnswer = TUserPrompts::TAnswer;
@@ -194,7 +195,8 @@ TEST(MainForm, AskingToSaveBeforeNew) {
 TEST(MainForm, AMissingEngineLibraryIsReported) {
     QTemporaryDir emptyProgramFolder;
     TMainFormFixture f(emptyProgramFolder.path());
-    f.form->session().setFileName(f.folder.filePath("Wall.kd5d"));
+    f.form->session().project().files.fileName = f.folder.filePath("Wall.kd5d");
+    f.form->session().project().wall.increments = 40;
     f.form->runAnalysis();
     ASSERT_EQ(f.log.messages.size(), 1);
     EXPECT_EQ(f.log.messages.first(), "Attempt to initialize DLL failed");
@@ -208,4 +210,37 @@ TEST(MainForm, RunningANewProjectAsksForANameFirst) {
     f.form->runAnalysis();
     EXPECT_EQ(f.log.dialogTitles.size(), 1);
     EXPECT_TRUE(f.log.messages.isEmpty());
+}
+
+TEST(MainForm, StagesShowInTheMenuToolBarAndStatusBar) {
+    TMainFormFixture f;
+    const TMainActions& a = f.form->actions();
+    f.form->applyStageCount(3);
+    EXPECT_EQ(f.form->statusText(), "Construction Stage Number: 1");
+    EXPECT_TRUE(f.menu("&Stage Construction")->menuAction()->isVisible());
+    for (int j = 1; j <= kMaxStages; ++j) {
+        EXPECT_TRUE(a.stages[j - 1]->isVisible());
+        EXPECT_EQ(a.stages[j - 1]->isEnabled(), j <= 3) << j;
+    }
+    EXPECT_TRUE(a.stages[0]->isChecked());
+    EXPECT_FALSE(a.copyPreviousStage->isEnabled());
+    EXPECT_TRUE(a.stagedConstruction->isChecked());
+    EXPECT_FALSE(a.shortAndLongTerm->isEnabled());
+
+    a.stages[1]->trigger();
+    EXPECT_EQ(f.log.messages, QStringList());
+    EXPECT_TRUE(QFileInfo::exists(f.path("NewWall.st1")));
+    EXPECT_EQ(f.form->statusText(), "Construction Stage Number: 2");
+    EXPECT_TRUE(a.stages[1]->isChecked());
+    EXPECT_TRUE(a.copyPreviousStage->isEnabled());
+
+    f.prompts->answers = {TAnswer::No};
+    a.copyPreviousStage->trigger();
+    EXPECT_EQ(f.log.questions,
+              QStringList{"Do you want to copy all information from Stage 1 to Stage 2"});
+
+    f.form->applyStageCount(1);
+    EXPECT_EQ(f.form->statusText(), "");
+    EXPECT_FALSE(f.menu("&Stage Construction")->menuAction()->isVisible());
+    EXPECT_FALSE(a.stages[0]->isVisible());
 }

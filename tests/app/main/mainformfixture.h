@@ -10,10 +10,13 @@
 #include <memory>
 
 #include "app/main/mainform.h"
+#include "qtprint.h"
 #include "scriptedprompts.h"
 
+// Works in a scratch folder of its own, which is current while it lives.
 struct TMainFormFixture {
     explicit TMainFormFixture(const QString& programFolder = {}) {
+        QDir::setCurrent(folder.path());
         auto scripted = std::make_unique<TScriptedPrompts>(log);
         prompts = scripted.get();
         form = std::make_unique<TMainForm>(TMainFormSetup{std::move(scripted), programFolder});
@@ -32,8 +35,18 @@ struct TMainFormFixture {
         return nullptr;
     }
 
+    ~TMainFormFixture() {
+        form.reset();
+        QDir::setCurrent(previousFolder);
+    }
+    TMainFormFixture(const TMainFormFixture&) = delete;
+    TMainFormFixture& operator=(const TMainFormFixture&) = delete;
+
+    [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
+
+    QString previousFolder = QDir::currentPath();
+    QTemporaryDir folder;
     TScriptedPrompts::TLog log;
     TScriptedPrompts* prompts = nullptr;
     std::unique_ptr<TMainForm> form;
-    QTemporaryDir folder;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qtprint.h"
+
 namespace {
 
 QStringList places(const TRecentFiles& recent) {

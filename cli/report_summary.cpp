@@ -1,0 +1,116 @@
+#include "cli/report_summary.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace keldra::cli {
+
+namespace {
+
+// Columns of a station line: 2X, I4, 2X, E10.3 x, then 6E12.3.
+constexpr std::size_t kXColumn = 8, kXWidth = 10, kValueColumn = 18, kValueWidth = 12;
+enum Column { kDeflection = 0, kSlope = 1, kMoment = 2, kShear = 3 };
+
+bool StartsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
+
+std::string Trimmed(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(' ');
+    const std::size_t last = line.find_last_not_of(" \r");
+    return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
+}
+
+bool ParseField(const std::string& line, std::size_t column, std::size_t width, double& value) {
+    if (line.size() < column + width) return false;
+    const std::string field = line.substr(column, width);
+    char* end = nullptr;
+    value = std::strtod(field.c_str(), &end);
+    return end != field.c_str() && std::isfinite(value);
+}
+
+bool IsStationLine(const std::string& line) {
+    double x = 0.0;
+    return line.size() >= kValueColumn + 6 * kValueWidth && ParseField(line, kXColumn, kXWidth, x);
+}
+
+void Track(Extreme& extreme, double value, double depth) {
+    if (std::fabs(value) > std::fabs(extreme.value)) extreme = {value, depth};
+}
+
+std::string LabelOf(const std::string& heading) {
+    const std::size_t stage = heading.find("Stage No :");
+    if (stage != std::string::npos) return "stage " + Trimmed(heading.substr(stage + 10, 2));
+    if (heading.find("Long Term :") != std::string::npos) return "long term";
+    return "analysis";
+}
+
+}  // namespace
+
+RunSummary SummariseReport(std::istream& report) {
+    RunSummary summary;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(report, line);) lines.push_back(line);
+
+    std::string heading;
+    ProblemSummary* current = nullptr;
+    bool in_table = false;
+    std::size_t end_line = lines.size();
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        if (StartsWith(line, "      Stage No :") || StartsWith(line, "      Long Term :"))
+            heading = line;
+        if (StartsWith(line, "     END OF ANALYSIS")) {
+            summary.ended = true;
+            end_line = n;
+            break;
+        }
+        if (StartsWith(line, "     RESULTS -- ITERATION")) {
+            summary.problems.push_back({});
+            current = &summary.problems.back();
+            current->label = LabelOf(heading);
+            current->iterations = std::atoi(line.c_str() + 25);
+            if (current->label == "long term" && summary.problems.size() >= 2) {
+                summary.problems[summary.problems.size() - 2].label = "short term";
+            }
+            in_table = false;
+            continue;
+        }
+        if (current == nullptr) continue;
+        if (StartsWith(line, "     *****")) {
+            current->warnings.push_back(Trimmed(line));
+            if (line.find("EXCEEDED") != std::string::npos ||
+                line.find("NOT CLOSED") != std::string::npos) {
+                current->closed = false;
+            }
+        } else if (StartsWith(line, "   ------")) {
+            in_table = true;
+        } else if (in_table && IsStationLine(line)) {
+            double x = 0.0, v = 0.0;
+            (void)ParseField(line, kXColumn, kXWidth, x);
+            if (ParseField(line, kValueColumn + kDeflection * kValueWidth, kValueWidth, v))
+                Track(current->deflection, v, x);
+            if (ParseField(line, kValueColumn + kMoment * kValueWidth, kValueWidth, v))
+                Track(current->moment, v, x);
+            if (ParseField(line, kValueColumn + kShear * kValueWidth, kValueWidth, v))
+                Track(current->shear, v, x);
+        } else {
+            in_table = false;
+        }
+    }
+    // A run that ended normally has the last results table right before the
+    // closing lines; otherwise the last block of text is the stop message.
+    std::size_t last = end_line;
+    while (last > 0 && Trimmed(lines[last - 1]).empty()) --last;
+    if (last > 0 && IsStationLine(lines[last - 1])) return summary;
+    std::size_t first = last;
+    while (first > 0 && !(Trimmed(lines[first - 1]).empty() && first >= 2 &&
+                          Trimmed(lines[first - 2]).empty())) {
+        --first;
+    }
+    for (std::size_t n = first; n < last; ++n) {
+        if (!Trimmed(lines[n]).empty()) summary.stop.push_back(Trimmed(lines[n]));
+    }
+    if (summary.stop.empty()) summary.stop.push_back("the report ends without results");
+    return summary;
+}
+
+}  // namespace keldra::cli

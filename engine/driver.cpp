@@ -1,0 +1,126 @@
+#include "engine/driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/fixed_line.h"
+#include "engine/free_format.h"
+#include "engine/input_control.h"
+#include "engine/input_earth_pressure.h"
+#include "engine/input_grid.h"
+#include "engine/input_moment_ei.h"
+#include "engine/input_py_curves.h"
+#include "engine/input_py_modification.h"
+#include "engine/input_specified.h"
+#include "engine/input_stiffness_loads.h"
+#include "engine/names_file.h"
+#include "engine/plot_data.h"
+#include "engine/report_preamble.h"
+#include "engine/run_stop.h"
+#include "engine/solver.h"
+
+namespace keldra {
+
+namespace {
+
+constexpr int kShortTermCode = 9;  // continuation code: a long-term problem follows
+constexpr int kEndLineWidth = 49;
+
+// Unit labels: English and SI set their own, any other system keeps the
+// previous problem's labels (the generic F and L ones in a first problem).
+void SetProblemUnits(EngineState& s) {
+    if (s.control.KUNIT == 1) SetUnitLabels(s.labels, 1);
+    if (s.control.KUNIT == 2) SetUnitLabels(s.labels, -1);
+}
+
+Step ReadInputGroups(EngineState& s, FreeFormatReader& in) {
+    EchoControl(s);
+    for (auto group :
+         {ReadGrid, ReadSpecified, ReadStiffnessAndLoads, ReadPyModification, ReadEarthPressure}) {
+        if (group(s, in) == Step::kStop) return Step::kStop;
+    }
+    if (CheckBeyondTip(s) == Step::kStop) return Step::kStop;
+    if (ReadPyCurves(s, in) == Step::kStop) return Step::kStop;
+    return ReadMomentEI(s, in);
+}
+
+// One problem, from its title to its continuation code.
+Step RunProblem(EngineState& s, FreeFormatReader& in) {
+    if (ReadTitle(s, in) == Step::kStop) return Step::kStop;
+    RunRecord& run = s.run;
+    ++run.NPROB;
+    if (run.NPROB == 1) std::memcpy(run.TITLE1, run.TITLE, sizeof run.TITLE1);
+    run.KCONT = 0;
+    s.ITMAX = 100;
+    if (ReadControl(s, in) == Step::kStop) return Step::kStop;
+    if (run.NPROB > 1) {
+        WriteEmptyLine(s.files.report);
+        WriteEmptyLine(s.files.report);
+    }
+    WritePreamble(s);
+    SetProblemUnits(s);
+    if (ReadInputGroups(s, in) == Step::kStop) return Step::kStop;
+    if (Solve(s) == Step::kStop) return Step::kStop;
+    return ReadContinuation(s, in);
+}
+
+void ProblemLoop(EngineState& s, FreeFormatReader& in) {
+    for (;;) {
+        if (RunProblem(s, in) == Step::kStop || s.run.KCONT == 0) return;
+        const int NSTG = s.control.NSTG;
+        s.run.NBLK = s.run.KCONT == kShortTermCode ? 2 : NSTG > 1 ? NSTG : 1;
+        WritePlotTrailer(s);
+    }
+}
+
+void Close(std::FILE*& file) {
+    if (file != nullptr) std::fclose(file);
+    file = nullptr;
+}
+
+// The orderly end of every run that opened its report.
+void EndRun(EngineState& s) {
+    RunFiles& f = s.files;
+    for (int k = 0; k < 3; ++k) WriteEmptyLine(f.report);
+    FixedLine line;
+    line.Text("     END OF ANALYSIS");
+    line.X(kEndLineWidth - static_cast<int>(line.View().size()));
+    line.WriteTo(f.report);
+    WritePlotTrailer(s);
+    Close(f.report);
+    Close(f.data);
+    Close(f.plot);
+    Close(f.names);
+    Close(f.notes);
+}
+
+}  // namespace
+
+void Run(EngineState& s) {
+    if (!ReadNamesFile(s)) return;
+    RunFiles& f = s.files;
+    const RunRecord& run = s.run;
+    f.data = std::fopen(run.paths[0], "r");
+    f.report = std::fopen(run.paths[1], "w");
+    if (f.report == nullptr) {
+        std::fprintf(stderr, " CANNOT CREATE THE REPORT FILE %s\n", run.paths[1]);
+        Close(f.data);
+        return;
+    }
+    f.plot = std::fopen(run.paths[2], "w");
+    f.notes = std::fopen(run.paths[3], "w");
+    s.run.NPROB = 0;
+    s.run.NBLK = 1;
+    if (f.data == nullptr) {
+        (void)StopRun(s, "     ERROR -- CANNOT OPEN THE INPUT DATA FILE");
+        FixedLine().X(5).Text(run.paths[0]).WriteTo(f.report);
+    } else if (f.plot == nullptr || f.notes == nullptr) {
+        (void)StopRun(s, "     ERROR -- CANNOT CREATE THE PLOT-DATA OR RUN-NOTES FILE");
+    } else {
+        FreeFormatReader in(f.data, "THE INPUT DATA FILE");
+        ProblemLoop(s, in);
+    }
+    EndRun(s);
+}
+
+}  // namespace keldra

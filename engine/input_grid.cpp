@@ -1,0 +1,60 @@
+#include "engine/input_grid.h"
+
+#include "engine/fixed_line.h"
+#include "engine/run_stop.h"
+
+namespace keldra {
+
+Step ReadGrid(EngineState& s, FreeFormatReader& in) {
+    WallGrid& g = s.grid;
+    if (!in.Read(g.NINC, g.H, g.WMAX, g.TOL, g.HFREE, g.width)) return StopOnReadFailure(s, in);
+    if (g.NINC > kMaxIncrements) {
+        return StopTooMuchData(s, "THE WALL HAS MORE THAN 407 INCREMENTS");
+    }
+    if (g.NINC < 1 || !(g.H > 0.0)) {
+        return StopRun(s, "     ERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT OF POSITIVE LENGTH");
+    }
+    g.H2 = 2.0 * g.H;
+    g.HSQ = g.H * g.H;
+    g.HCUBE = g.HSQ * g.H;
+    g.length = g.NINC * g.H;
+
+    std::FILE* report = s.files.report;
+    const char* L = s.labels.L;
+    FixedLine()
+        .X(6)
+        .Text("NUMBER OF INCREMENTS                               = ")
+        .I(3, g.NINC)
+        .WriteTo(report);
+    FixedLine()
+        .X(6)
+        .Text("INCREMENT LENGTH                                   = ")
+        .F(7, 3, g.H)
+        .Text(L)
+        .WriteTo(report);
+    FixedLine()
+        .X(6)
+        .Text("FREE HEIGHT OF WALL                                = ")
+        .F(7, 3, g.HFREE)
+        .Text(L)
+        .WriteTo(report);
+    FixedLine()
+        .X(6)
+        .Text("MAXIMUM ALLOWABLE DEFLECTION                       = ")
+        .F(7, 3, g.WMAX)
+        .Text(L)
+        .WriteTo(report);
+    FixedLine()
+        .X(6)
+        .Text("DEFLECTION CLOSURE TOLERANCE                       = ")
+        .F(7, 5, g.TOL)
+        .Text(L)
+        .WriteTo(report);
+    return Step::kContinue;
+}
+
+bool HasStationSlot(const EngineState& s, long long station) {
+    return station >= -3 && station <= static_cast<long long>(s.grid.NINC) + 3;
+}
+
+}  // namespace keldra
