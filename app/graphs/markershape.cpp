@@ -27,3 +27,10 @@ QPolygonF MarkerPolygon(int shape, QPointF centre, double dpiX, double dpiY) {
     }
     return outline;
 }
+
+std::vector<int> MarkerIndices(int count, int every) {
+    std::vector<int> indices;
+    if (every <= 0) return indices;
+    for (int k = 0; k < count; k += every) indices.push_back(k);
+    return indices;
+}

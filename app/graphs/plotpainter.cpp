@@ -230,11 +230,10 @@ void TPlotPainter::drawCurves(QPainter& p, const TDrawDevice& d, const TPlotLayo
             p.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(colour);
             p.drawPolyline(line);
-            if (m_graph.Markers <= 0) continue;
             p.setPen(QPen(colour, std::max(1, penWidth / 2)));
             p.setBrush(Qt::NoBrush);
             const int shape = MarkerShape(static_cast<int>(i));
-            for (int k = 0; k < line.size(); k += m_graph.Markers)
+            for (int k : MarkerIndices(static_cast<int>(line.size()), m_graph.Markers))
                 p.drawPolygon(MarkerPolygon(shape, line[k], d.dpiX, d.dpiY));
         }
         p.restore();

@@ -79,6 +79,13 @@ TEST(MarkerShape, CyclesThroughTenShapes) {
     EXPECT_EQ(MarkerPolygon(10, {0, 0}, 96, 96).size(), 10);
 }
 
+TEST(MarkerIndices, FirstPointAndEveryNth) {
+    EXPECT_EQ(MarkerIndices(10, 3), (std::vector<int>{0, 3, 6, 9}));
+    EXPECT_EQ(MarkerIndices(10, 10), (std::vector<int>{0}));
+    EXPECT_EQ(MarkerIndices(3, 1), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(MarkerIndices(10, 0).empty());
+}
+
 TEST(CurveColour, SeventeenColoursByPosition) {
     EXPECT_EQ(CurveColour(0), QColor(0, 0, 0));
     EXPECT_EQ(CurveColour(1), QColor(0, 0, 255));
