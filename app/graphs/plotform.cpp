@@ -86,7 +86,14 @@ TPlotForm::TPlotForm(TGraphPlot& graph, const TPlotView& view, QWidget* parent)
     m_showLegend->setVisible(m_legend->isVisibleTo(this));
 
     m_canvas->onReadOut = [this](const QString& text) { setWindowTitle(text); };
-    m_canvas->onResized = [this] { m_legend->keepInside(); };
+    // Until the user drags it, the legend follows the plot's bottom right corner.
+    m_canvas->onResized = [this] {
+        if (m_legendMoved)
+            m_legend->keepInside();
+        else
+            placeLegendAtPlotCorner();
+    };
+    m_legend->onMoved = [this] { m_legendMoved = true; };
     m_legend->onToggle = [this](int curve) { toggleCurve(curve); };
     resize(800, 600);
     placeLegendAtPlotCorner();

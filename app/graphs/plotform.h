@@ -83,6 +83,7 @@ class TPlotForm : public QWidget {
     TPlotLegend* m_legend;
     std::unique_ptr<QPrinter> m_printer;
     bool m_hasPrinter = false;
+    bool m_legendMoved = false;
 
     QAction* m_showLegend = nullptr;
     QAction* m_showLayers = nullptr;
