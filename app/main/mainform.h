@@ -108,7 +108,6 @@ class TMainForm : public QMainWindow {
     TProjectSession m_session;
     TAppSettings m_settings;
     bool m_resultsLoaded = false;
-    QString m_engineVersion;  // the interface version the last loaded engine answered
 
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_fileMenu = nullptr;
