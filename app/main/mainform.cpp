@@ -45,6 +45,7 @@ TMainForm::TMainForm(TMainFormSetup setup, QWidget* parent)
     createToolBars();
     createStatusBar();
     connectActions();
+    connectGraphActions();
     readSettings();
 
     afterProjectReplaced();
@@ -267,6 +268,7 @@ void TMainForm::refreshCommands() {
     state.reportExists = QFileInfo::exists(files.report);
     state.plotDataExists = QFileInfo::exists(files.plotData);
     state.resultsLoaded = m_resultsLoaded;
+    fillGraphEnabling(state);
     applyEnabling(m_actions, state);
     const int units = m_session.unitSystem();
     if (units >= 1 && units <= 3) m_actions.units[units - 1]->setChecked(true);

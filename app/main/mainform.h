@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/graphs/resultgraphs.h"
 #include "app/main/appsettings.h"
 #include "app/main/enginerun.h"
 #include "app/main/mainactions.h"
@@ -20,6 +21,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QUrl;
+struct TEnablingState;
 
 struct TMainFormSetup {
     std::unique_ptr<TUserPrompts> prompts;  // message boxes and file dialogs when null
@@ -43,6 +45,8 @@ class TMainForm : public QMainWindow {
     [[nodiscard]] QString statusText() const;
     [[nodiscard]] QMdiArea* mdiArea() const { return m_mdiArea; }
     [[nodiscard]] bool resultsLoaded() const { return m_resultsLoaded; }
+    [[nodiscard]] TResultGraphs& graphs() { return m_graphs; }
+    [[nodiscard]] TGraphPlot& graphOf(TGraph graph);
 
     // The file commands; each returns whether it was carried out.
     bool fileNew();
@@ -87,6 +91,11 @@ class TMainForm : public QMainWindow {
     void createToolBars();
     void createStatusBar();
     void connectActions();
+    void connectGraphActions();
+    // Loads the project's plot-data file into the graphs when it exists; the outcome is
+    // ResultsLoaded. With showErrors a failure is reported to the user.
+    void loadResults(bool showErrors);
+    void fillGraphEnabling(TEnablingState& state);
     void connectOptionActions();
     void connectStageActions();
     void showStagedOptionsWindow();
@@ -119,6 +128,7 @@ class TMainForm : public QMainWindow {
     TProjectSession m_session;
     TAppSettings m_settings;
     bool m_resultsLoaded = false;
+    TResultGraphs m_graphs;
 
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_fileMenu = nullptr;

@@ -51,9 +51,7 @@ void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
             break;
         case TRunOutcome::Completed:
             m_prompts->information(this, kCompleted);
-            // The graphs arrive with the plot-data loader; until then no
-            // results count as loaded.
-            m_resultsLoaded = false;
+            loadResults(true);
             (void)files;
             break;
     }
