@@ -4,6 +4,8 @@
 
 TGraphPlot::TGraphPlot() = default;
 
+TGraphPlot::~TGraphPlot() { delete m_window.data(); }
+
 void TGraphPlot::SetUnits(int units) { m_units = std::clamp(units, 1, 3); }
 
 std::vector<TLine>& TGraphPlot::lines(TCurveList list) { return m_lists[static_cast<int>(list)]; }

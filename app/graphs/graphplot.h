@@ -17,6 +17,8 @@ enum class TCurveList { Lines, LayerLines, Lines2, Lines3 };
 class TGraphPlot {
   public:
     TGraphPlot();
+    // An open window shows this graph: it goes with it.
+    ~TGraphPlot();
     TGraphPlot(const TGraphPlot&) = delete;
     TGraphPlot& operator=(const TGraphPlot&) = delete;
 

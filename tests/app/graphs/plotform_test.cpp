@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include "app/graphs/graphplot.h"
@@ -177,4 +178,13 @@ TEST(TPlotForm, TheWindowShowsPlotAndLegend) {
         for (int x = legend.left(); x <= legend.right(); ++x)
             if (shot.pixelColor(x, y) == QColor(0, 0, 255)) ++coloured;
     EXPECT_GT(coloured, 5);  // the second entry in blue
+}
+
+TEST(TPlotForm, AGraphTakesItsOpenWindowAlongWhenItGoes) {
+    auto graph = std::make_unique<TGraphPlot>();
+    fill(*graph, 2);
+    QPointer<TPlotForm> form = TPlotForm::Show(*graph, nullptr);
+    ASSERT_TRUE(form);
+    graph.reset();
+    EXPECT_TRUE(form.isNull());
 }

@@ -1,0 +1,110 @@
+// The main window's graphs: loaded after a run and on open, shown by the Graphics commands.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/graphs/plotform.h"
+#include "mainformfixture.h"
+
+namespace {
+
+const QString kLoadFailed = "An error occured in running the main program.";
+
+// Runs an example project from a scratch folder; the main window then holds its graphs.
+struct TRunExample : TMainFormFixture {
+    explicit TRunExample(const char* example)
+        : TMainFormFixture(QCoreApplication::applicationDirPath()) {
+        project = path(QString(example) + ".kd5d");
+        EXPECT_TRUE(
+            QFile::copy(KELDRA_SOURCE_DIR "/examples/" + QString(example) + ".kd5d", project));
+        EXPECT_TRUE(form->openFileByName(project, TFileLayout::Current));
+        form->runAnalysis();
+    }
+    QString project;
+};
+
+// Saves every graph of the window as a picture when KELDRA_RENDER_DIR names a folder.
+void keepPictures(TMainForm& form, const QString& prefix) {
+    const QString dir = qEnvironmentVariable("KELDRA_RENDER_DIR");
+    if (dir.isEmpty()) return;
+    for (TGraphPlot* g : form.graphs().all()) {
+        if (!g->HasDrawableCurves()) continue;
+        g->ShowLayers = g == &form.graphs().pltDMS;
+        g->ShowWall = g->ShowLayers;
+        TPlotForm* window = TPlotForm::Show(*g, form.mdiArea());
+        ASSERT_TRUE(window);
+        const QString name = QDir(dir).filePath(prefix + " - " + g->Caption + ".png");
+        EXPECT_TRUE(window->saveImage(name, QSize(1100, 750), 96));
+    }
+}
+
+}  // namespace
+
+TEST(MainFormGraphs, ARunLoadsTheGraphsAndEnablesTheirCommands) {
+    TRunExample f("two_stage");
+    ASSERT_TRUE(f.form->resultsLoaded());
+    const TResultGraphs& g = f.form->graphs();
+    ASSERT_EQ(g.pltDef.LineCount(TCurveList::Lines), 2);
+    EXPECT_EQ(g.pltDef.Lines()[1].DisplayName(), "Stage: 2");
+    EXPECT_EQ(g.pltDef.YCaption, "Depth (ft)");
+    EXPECT_GT(g.pltDMS.WallLineCount, 0);
+    f.form->refreshCommands();
+    for (TGraph graph : {TGraph::PyCurves, TGraph::Deflection, TGraph::Moment, TGraph::Shear,
+                         TGraph::Reaction, TGraph::EarthPressure, TGraph::PressureCombined})
+        EXPECT_TRUE(graphAction(f.form->actions(), graph)->isEnabled()) << int(graph);
+    EXPECT_TRUE(f.form->actions().deflectionMomentShear->isEnabled());
+
+    f.form->actions().deflectionMomentShear->trigger();
+    ASSERT_EQ(f.form->mdiArea()->subWindowList().size(), 1);
+    auto* window = qobject_cast<TPlotForm*>(f.form->mdiArea()->subWindowList().front()->widget());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(&window->graph(), &f.form->graphs().pltDMS);
+    keepPictures(*f.form, "two_stage");
+}
+
+TEST(MainFormGraphs, ShortAndLongTermCurvesAreNamedByTerm) {
+    TRunExample f("short_long_term");
+    ASSERT_TRUE(f.form->resultsLoaded());
+    const TResultGraphs& g = f.form->graphs();
+    ASSERT_EQ(g.pltMom.LineCount(TCurveList::Lines), 2);
+    EXPECT_EQ(g.pltMom.Lines()[0].DisplayName(), "Short-Term");
+    EXPECT_EQ(g.pltMom.Lines()[1].DisplayName(), "Long-Term");
+    EXPECT_EQ(g.pltMom.XCaption, "Bending Moment (m-kN)");
+    keepPictures(*f.form, "short_long_term");
+}
+
+TEST(MainFormGraphs, OpeningAProjectWithAnUnreadablePlotFileStaysSilent) {
+    TMainFormFixture f;
+    const QString project = f.path("Cantilever.kd5d");
+    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/cantilever_user_curves.kd5d", project));
+    QFile plot(f.path("Cantilever.kd5p"));
+    ASSERT_TRUE(plot.open(QIODevice::WriteOnly));
+    plot.write("3\n0 1 1 0\n");  // ends in the middle of its first block
+    plot.close();
+    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    EXPECT_FALSE(f.form->resultsLoaded());
+    EXPECT_FALSE(f.log.messages.contains(kLoadFailed));
+    EXPECT_FALSE(graphAction(f.form->actions(), TGraph::Deflection)->isEnabled());
+}
+
+TEST(MainFormGraphs, ReopeningAProjectWithResultsLoadsThem) {
+    {
+        TRunExample run("cantilever_user_curves");
+        ASSERT_TRUE(run.form->resultsLoaded());
+        keepPictures(*run.form, "cantilever_user_curves");
+        TMainFormFixture f;
+        for (const char* suffix : {".kd5d", ".kd5p"})
+            ASSERT_TRUE(QFile::copy(run.path(QString("cantilever_user_curves") + suffix),
+                                    f.path(QString("Wall") + suffix)));
+        ASSERT_TRUE(f.form->openFileByName(f.path("Wall.kd5d"), TFileLayout::Current));
+        EXPECT_TRUE(f.form->resultsLoaded());
+        EXPECT_TRUE(graphAction(f.form->actions(), TGraph::PyCurves)->isEnabled());
+        EXPECT_EQ(f.form->graphs().pltPY.LineCount(TCurveList::Lines),
+                  run.form->graphs().pltPY.LineCount(TCurveList::Lines));
+    }
+}
