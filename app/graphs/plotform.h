@@ -50,6 +50,8 @@ class TPlotForm : public QWidget {
     // Draws the graph into a picture of `size` pixels and writes it: BMP or PNG by the file's
     // extension drawn at `dpi`, SVG as vector drawing. False when the file cannot be written.
     [[nodiscard]] bool saveImage(const QString& fileName, QSize size, double dpi) const;
+    // Prints the graph on one page inside the printer's margins; false when the job fails.
+    [[nodiscard]] bool printTo(QPrinter& printer) const;
     // Draws the graph into an output (print or picture), with the legend drawn into it.
     void drawOutput(QPainter& painter, const TDrawDevice& device) const;
 

@@ -36,26 +36,28 @@ void TPlotForm::drawOutput(QPainter& painter, const TDrawDevice& device) const {
 void TPlotForm::print() {
     QPrintDialog dialog(m_printer.get(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    m_printer->setDocName(m_graph.Caption);
-    // Each margin is at least what the printer cannot print on.
-    const QMarginsF wanted = m_printer->pageLayout().margins(QPageLayout::Inch);
-    const QMarginsF minimum = m_printer->pageLayout().minimumMargins();
-    const double toInch = 1.0 / 72.0;  // the minimum margins are in points
-    m_printer->setPageMargins(QMarginsF(std::max(wanted.left(), minimum.left() * toInch),
-                                        std::max(wanted.top(), minimum.top() * toInch),
-                                        std::max(wanted.right(), minimum.right() * toInch),
-                                        std::max(wanted.bottom(), minimum.bottom() * toInch)),
-                              QPageLayout::Inch);
-    QPainter painter;
-    if (!painter.begin(m_printer.get())) {
-        InformationBox(this)("The printer could not be started.");
-        return;
-    }
-    const QRect page = m_printer->pageLayout().paintRectPixels(m_printer->resolution());
-    const double dpi = m_printer->resolution();
-    drawOutput(painter, {TDrawTarget::Printer, dpi, dpi, QRect(QPoint(0, 0), page.size())});
-    painter.end();
+    if (!printTo(*m_printer)) InformationBox(this)("The printer could not be started.");
     m_canvas->update();
+}
+
+bool TPlotForm::printTo(QPrinter& printer) const {
+    printer.setDocName(m_graph.Caption);
+    // Each margin is at least what the printer cannot print on.
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const QMarginsF wanted = layout.margins();
+    const QMarginsF minimum = layout.minimumMargins();
+    printer.setPageMargins(
+        QMarginsF(std::max(wanted.left(), minimum.left()), std::max(wanted.top(), minimum.top()),
+                  std::max(wanted.right(), minimum.right()),
+                  std::max(wanted.bottom(), minimum.bottom())),
+        QPageLayout::Inch);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double dpi = printer.resolution();
+    drawOutput(painter, {TDrawTarget::Printer, dpi, dpi, QRect(QPoint(0, 0), page.size())});
+    return painter.end();
 }
 
 void TPlotForm::pageSetup() {

@@ -48,6 +48,8 @@ TPanelCaptions captionsOf(const TGraphPlot& g, int panel) {
 
 }  // namespace
 
+void DrawOutline(QPainter& p, const QRect& r) { p.drawRect(r.adjusted(0, 0, -1, -1)); }
+
 void DrawRotatedText(QPainter& p, QPointF centre, const QString& text) {
     const QFontMetrics fm = p.fontMetrics();
     p.save();
@@ -108,7 +110,7 @@ void TPlotPainter::draw(QPainter& p, const TDrawDevice& d) const {
     }
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
-    for (int panel = 0; panel < l.panelCount; ++panel) p.drawRect(l.panel(panel));
+    for (int panel = 0; panel < l.panelCount; ++panel) DrawOutline(p, l.panel(panel));
     p.restore();
 }
 
@@ -262,7 +264,7 @@ void TPlotPainter::drawOutputLegend(QPainter& p, const TDrawDevice& d, const TPl
                     static_cast<int>(shown.size()) * (fm.height() + gapY) + gapY);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
-    p.drawRect(box);
+    DrawOutline(p, box);
     int top = box.top() + gapY;
     for (const auto& [pos, e] : shown) {
         const double midY = top + fm.height() / 2.0;

@@ -48,5 +48,9 @@ class TPlotPainter {
     QPointF m_legendPosition{0.7, 0.7};
 };
 
+// Outlines a rectangle on its own outermost pixels (a plain drawRect strokes one pixel past the
+// right and bottom edge, which falls off a page whose area the plot fills).
+void DrawOutline(QPainter& p, const QRect& r);
+
 // Draws text rotated by 90 degrees (reading upwards), centred on `centre`.
 void DrawRotatedText(QPainter& p, QPointF centre, const QString& text);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/graphs/graphplot.h"
+#include "app/graphs/plotpainter.h"
 #include "app/graphs/soilpatterns.h"
 
 namespace {
@@ -65,7 +66,7 @@ void TSoilStrip::drawBand(QPainter& p, int left, int right, double top, double b
     p.fillRect(band, SoilFill(code, dpi));
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(band);
+    DrawOutline(p, band);
 }
 
 void TSoilStrip::drawLayers(QPainter& p) const {
@@ -76,9 +77,12 @@ void TSoilStrip::drawLayers(QPainter& p) const {
         drawBand(p, strip.left(), strip.right(), top, layer.bottom, layer.code);
         const int y0 = std::min(depth.toPixelY(top), strip.bottom());
         const int y1 = std::min(depth.toPixelY(layer.bottom), strip.bottom());
-        const QString name = layer.name.trimmed();
-        if (y1 > y0 && !name.isEmpty()) {
-            const int w = std::min(fm.horizontalAdvance(name) + 4, strip.width() - 2);
+        // The name keeps its blanks (" CLAY "): they widen the white ground around it.
+        const QString& name = layer.name;
+        const int w = fm.horizontalAdvance(name) + 4;
+        // A name is shown whole or not at all: a narrow strip (a saved picture gives it only
+        // half an inch) keeps just its patterns.
+        if (y1 - y0 > fm.height() && w <= strip.width() - 2 && !name.trimmed().isEmpty()) {
             const QRect label(strip.center().x() - w / 2, (y0 + y1) / 2 - fm.height() / 2, w,
                               fm.height());
             p.fillRect(label, Qt::white);
@@ -113,6 +117,6 @@ void TSoilStrip::drawWithWall(QPainter& p) const {
         p.fillRect(wall, Qt::gray);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(wall);
+        DrawOutline(p, wall);
     }
 }

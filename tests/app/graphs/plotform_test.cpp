@@ -7,11 +7,14 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "app/graphs/graphplot.h"
 #include "app/graphs/plotcanvas.h"
+#include "app/graphs/plotlayout.h"
 #include "app/graphs/plotlegend.h"
 
 namespace {
@@ -187,4 +190,26 @@ TEST(TPlotForm, AGraphTakesItsOpenWindowAlongWhenItGoes) {
     ASSERT_TRUE(form);
     graph.reset();
     EXPECT_TRUE(form.isNull());
+}
+
+TEST(TPlotForm, PrintsOnePageWithTheLegend) {
+    OpenForm f(2);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("graph.pdf"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    ASSERT_TRUE(f.form->printTo(printer));
+    EXPECT_GT(QFileInfo(dir.filePath("graph.pdf")).size(), 1000);
+    EXPECT_EQ(printer.docName(), "Deflection vs Depth");
+
+    // The printer's drawing path at a printer resolution, into a picture to look at.
+    QImage page(QSize(1500, 1000), QImage::Format_RGB32);
+    QPainter painter(&page);
+    f.form->drawOutput(painter, {TDrawTarget::Printer, 150, 150, page.rect()});
+    painter.end();
+    const QString keep = qEnvironmentVariable("KELDRA_RENDER_DIR");
+    if (!keep.isEmpty()) page.save(keep + "/printed.png");
+    // On paper the plot reaches the right edge of the page area: its frame is the last column.
+    EXPECT_EQ(page.pixelColor(page.width() - 1, page.height() / 2), QColor(Qt::black));
 }

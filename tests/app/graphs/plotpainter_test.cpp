@@ -26,7 +26,8 @@ TPlotProject englishProject() {
     return p;
 }
 
-QImage render(const TGraphPlot& graph, QSize size, std::vector<TLegendEntry> legend = {}) {
+QImage render(const TGraphPlot& graph, QSize size, std::vector<TLegendEntry> legend = {},
+              TDrawTarget target = TDrawTarget::Image) {
     const std::optional<TPlotView> view = TPlotView::ForGraph(graph);
     EXPECT_TRUE(view);
     QImage image(size, QImage::Format_RGB32);
@@ -34,7 +35,7 @@ QImage render(const TGraphPlot& graph, QSize size, std::vector<TLegendEntry> leg
     TPlotPainter painter(graph, *view);
     painter.setLegend(std::move(legend), {0.6, 0.6});
     QPainter p(&image);
-    painter.draw(p, {TDrawTarget::Image, 96, 96, image.rect()});
+    painter.draw(p, {target, 96, 96, image.rect()});
     p.end();
     return image;
 }
@@ -64,11 +65,18 @@ std::vector<TLegendEntry> legendOf(const TGraphPlot& g) {
 
 TEST(TPlotPainter, DrawsEveryGraphOfAFile) {
     TResultGraphs graphs;
-    ASSERT_TRUE(LoadPlotData(graphs, dataFile("three_stages_si.kd5p"), englishProject()));
+    TPlotProject project;
+    project.unitSystem = 2;
+    project.soilLayers = {{4, 2.5}, {1, 5.0}, {5, 7.0}, {7, 9.0}, {6, 12.0}};
+    project.wallTipDepth = 9.5;
+    project.freeHeight = 3.0;
+    ASSERT_TRUE(LoadPlotData(graphs, dataFile("three_stages_si.kd5p"), project));
     graphs.pltDMS.ShowLayers = true;
     for (TGraphPlot* g : graphs.all()) {
-        const QImage image = render(*g, {864, 576}, legendOf(*g));
+        const QImage image = render(*g, {1100, 700}, legendOf(*g));
         keep(image, g->Caption);
+        if (g == &graphs.pltDMS)
+            keep(render(*g, {1100, 700}, {}, TDrawTarget::Screen), "dms-screen");
         EXPECT_EQ(countPixels(image, image.rect(), kUntouched), 0) << g->Caption.toStdString();
         // The last curve is drawn in the colour of its position.
         EXPECT_GT(
