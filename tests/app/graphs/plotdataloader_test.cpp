@@ -221,3 +221,25 @@ TEST(LoadPlotData, DamagedCountsFailInAnOrderlyWay) {
         EXPECT_THROW(LoadPlotData(graphs, reader, si()), EInOutError) << text.left(20).data();
     }
 }
+
+// A file the engine wrote for the two-stage example (English units, user p-y curves).
+TEST(LoadPlotData, TwoStageEngineFile) {
+    Loaded l;
+    load(l, "engine_two_stage.kd5p", english());
+    ASSERT_TRUE(l.ok);
+    const TResultGraphs& g = l.graphs;
+    EXPECT_EQ(names(g.pltShear), (std::vector<QString>{"Stage: 1", "Stage: 2"}));
+    for (const TLine& c : g.pltShear.Lines()) EXPECT_EQ(c.PointCount(), 42);
+    // Stage 2, station 2: 12 in deep, 59.4 lb-in, 19.8 lb.
+    const TFloatPoint moment = g.pltMom.Point(TCurveList::Lines, 1, 2);
+    EXPECT_DOUBLE_EQ(moment.Y, 1.0);
+    EXPECT_NEAR(moment.X, 0.0594, 1e-12);
+    EXPECT_NEAR(g.pltShear.Point(TCurveList::Lines, 1, 2).X, 0.0198, 1e-12);
+    EXPECT_DOUBLE_EQ(g.pltDef.Point(TCurveList::Lines, 0, 41).Y, 20.5);
+    // The p-y curves of the last stage, named by their stations.
+    EXPECT_EQ(names(g.pltPY), (std::vector<QString>{"Depth20", "Depth25", "Depth30", "Depth40"}));
+    EXPECT_EQ(g.pltPY.PointCount(TCurveList::Lines), 9);
+    EXPECT_EQ(g.pltLD.LineCount(TCurveList::Lines), 2);
+    EXPECT_EQ(g.pltLD.PointCount(TCurveList::Lines), 2);
+    EXPECT_DOUBLE_EQ(g.pltLD.Point(TCurveList::Lines, 0, 1).Y, 6.0);
+}
