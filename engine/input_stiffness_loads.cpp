@@ -13,6 +13,8 @@ namespace keldra {
 
 namespace {
 
+constexpr int kMaxGroupRows = 100000;  // spring and tieback rows together
+
 // The six echo columns of every row: EI, Q, S, T, R, P.
 struct EchoColumns {
     double EI, Q, S, T, R, P;
@@ -132,6 +134,8 @@ Step ReadSprings(EngineState& s, FreeFormatReader& in) {
     int m = 0;
     if (!in.Read(m)) return StopOnReadFailure(s, in);
     if (m < 0) return StopRun(s, kNegativeCount);
+    if (m > kMaxGroupRows - s.control.NTIE)
+        return StopTooMuchData(s, "MORE THAN 100000 SPRING AND TIEBACK ROWS");
     const int rows = m + s.control.NTIE;
     s.supports.NSUP = rows;
     DistributedGroup group(s, {s.sta.S, s.sta.R});
