@@ -281,8 +281,6 @@ void TMainForm::afterProjectReplaced() {
     refreshCommands();
 }
 
-// Input windows keep their values until they lose the focus; commands that
-// read the project first make the active one store them.
 void TMainForm::storeActiveChildValues() {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
     QWidget* content = active ? active->widget() : nullptr;

@@ -159,7 +159,7 @@ bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     // After a reading error the project keeps what was read.
     runFileCommand([&] { return m_session.open(fullName, layout); });
     updateCaption();
-    m_resultsLoaded = false;
+    loadResults();
     putOnTopOfRecentFiles(fullName);
     m_prompts->information(
         this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
