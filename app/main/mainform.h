@@ -92,9 +92,6 @@ class TMainForm : public QMainWindow {
     void createStatusBar();
     void connectActions();
     void connectGraphActions();
-    // Loads the project's plot-data file into the graphs when it exists; the outcome is
-    // ResultsLoaded. With showErrors a failure is reported to the user.
-    void loadResults(bool showErrors);
     void fillGraphEnabling(TEnablingState& state);
     void connectOptionActions();
     void connectStageActions();
@@ -112,11 +109,18 @@ class TMainForm : public QMainWindow {
     void showStageState();
     void updateCaption();
     void afterProjectReplaced();
+    // Input windows keep their values until they lose the focus; before a
+    // command reads the project, the active child window's content stores
+    // them through its slot storeValues(), when it has one.
     void storeActiveChildValues();
     void closeChildWindows();
 
     [[nodiscard]] bool inputChecksPass();
-    void reportRun(const TRunResult& result, const TRunFiles& files);
+    void reportRun(const TRunResult& result);
+    // Loads the project's plot-data file, when it exists, into the result
+    // graphs and sets whether results are loaded. With showErrors a failure
+    // is reported to the user (after a run), else it is silent (on open).
+    void loadResults(bool showErrors);
     void openInEditor(const QString& file);
     void showReadme();
     void showAbout();

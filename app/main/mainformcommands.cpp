@@ -1,5 +1,4 @@
-// The commands of the main window: files, options, stages, the analysis run,
-// the text editor and help.
+// The file and option commands of the main window.
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>

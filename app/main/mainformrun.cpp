@@ -25,8 +25,7 @@ void TMainForm::runAnalysis() {
     if (!fileSave() || m_session.isNew()) return;
     if (!inputChecksPass()) return;
     const TRunFiles files = TRunFiles::forProject(m_session.fileName());
-    const TRunResult result = m_engine.run(files);
-    reportRun(result, files);
+    reportRun(m_engine.run(files));
 }
 
 bool TMainForm::inputChecksPass() {
@@ -35,13 +34,13 @@ bool TMainForm::inputChecksPass() {
     return !problem;
 }
 
-void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
+void TMainForm::reportRun(const TRunResult& result) {
     switch (result.outcome) {
         case TRunOutcome::AlreadyRunning:
             m_prompts->information(this, "Attempt to reinitialize DLL");
             return;
         case TRunOutcome::NamesFileFailed:
-            m_prompts->information(this, "The names file could not be written.", result.detail);
+            m_prompts->information(this, result.detail);
             return;
         case TRunOutcome::LibraryFailed:
             m_prompts->information(this, "Attempt to initialize DLL failed", result.detail);
@@ -52,7 +51,6 @@ void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
         case TRunOutcome::Completed:
             m_prompts->information(this, kCompleted);
             loadResults(true);
-            (void)files;
             break;
     }
     refreshCommands();

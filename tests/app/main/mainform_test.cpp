@@ -244,3 +244,17 @@ TEST(MainForm, StagesShowInTheMenuToolBarAndStatusBar) {
     EXPECT_FALSE(f.menu("&Stage Construction")->menuAction()->isVisible());
     EXPECT_FALSE(a.stages[0]->isVisible());
 }
+
+TEST(MainForm, TheUnitsMenuSwitchesTheProject) {
+    TMainFormFixture f;
+    const TMainActions& a = f.form->actions();
+    TProgramData& project = f.form->session().project();
+    project.wall.freeHeight = 120;
+    EXPECT_TRUE(a.units[0]->isChecked());
+    a.units[1]->trigger();
+    EXPECT_EQ(f.form->session().unitSystem(), 2);
+    EXPECT_DOUBLE_EQ(project.wall.freeHeight, 3.048);
+    EXPECT_TRUE(f.form->session().isModified());
+    a.units[1]->trigger();  // the same system again converts nothing
+    EXPECT_DOUBLE_EQ(project.wall.freeHeight, 3.048);
+}
