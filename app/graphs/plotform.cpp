@@ -187,7 +187,7 @@ void TPlotForm::createPlotMenu() {
     m_print = m_plotMenu->addAction("&Print...", this, [this] { print(); });
     m_pageSetup = m_plotMenu->addAction("P&age Setup", this, [this] { pageSetup(); });
     m_plotMenu->addAction("&Save To Disk...", this, [this] { saveToDisk(); });
-    m_curveSeparator = m_plotMenu->addSeparator();
+    m_plotMenu->addSeparator();  // the curve items follow
     connect(m_plotMenu, &QMenu::aboutToShow, this, [this] { refreshPlotMenu(); });
     refreshPlotMenu();
 }
@@ -212,7 +212,10 @@ void TPlotForm::refreshPlotMenu() {
 
 // The legend entries and curve menu items: one per active curve, in curve order.
 void TPlotForm::rebuildLegend() {
-    for (QAction* item : m_curveItems) m_plotMenu->removeAction(item), item->deleteLater();
+    for (QAction* item : m_curveItems) {
+        m_plotMenu->removeAction(item);
+        item->deleteLater();
+    }
     m_curveItems.clear();
     std::vector<TLegendEntry> entries;
     const std::vector<TLine>& lines = m_graph.Lines();

@@ -9,7 +9,6 @@
 #include "app/graphs/plotview.h"
 
 class QAction;
-class QActionGroup;
 class QMdiArea;
 class QMenu;
 class QMenuBar;
@@ -95,6 +94,5 @@ class TPlotForm : public QWidget {
     QMenu* m_widthMenu = nullptr;
     QAction* m_print = nullptr;
     QAction* m_pageSetup = nullptr;
-    QAction* m_curveSeparator = nullptr;
     std::vector<QAction*> m_curveItems;
 };

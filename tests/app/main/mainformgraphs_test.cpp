@@ -64,6 +64,12 @@ TEST(MainFormGraphs, ARunLoadsTheGraphsAndEnablesTheirCommands) {
     auto* window = qobject_cast<TPlotForm*>(f.form->mdiArea()->subWindowList().front()->widget());
     ASSERT_TRUE(window);
     EXPECT_EQ(&window->graph(), &f.form->graphs().pltDMS);
+    if (const QString dir = qEnvironmentVariable("KELDRA_RENDER_DIR"); !dir.isEmpty()) {
+        f.form->resize(1200, 800);
+        f.form->show();
+        QCoreApplication::processEvents();
+        f.form->grab().save(QDir(dir).filePath("two_stage - main window.png"));
+    }
     keepPictures(*f.form, "two_stage");
 }
 
