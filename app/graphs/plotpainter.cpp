@@ -258,10 +258,14 @@ void TPlotPainter::drawOutputLegend(QPainter& p, const TDrawDevice& d, const TPl
     for (const auto& [pos, e] : shown) widest = std::max(widest, fm.horizontalAdvance(e->text));
     const int gapY = px(d.dpiY / 32);
     const QRect& plot = l.plot;
-    const QRect box(plot.left() + px(m_legendPosition.x() * plot.width()),
-                    plot.top() + px(m_legendPosition.y() * plot.height()),
-                    widest + px(3 * d.dpiX / 16),
-                    static_cast<int>(shown.size()) * (fm.height() + gapY) + gapY);
+    QRect box(plot.left() + px(m_legendPosition.x() * plot.width()),
+              plot.top() + px(m_legendPosition.y() * plot.height()), widest + px(3 * d.dpiX / 16),
+              static_cast<int>(shown.size()) * (fm.height() + gapY) + gapY);
+    // A legend near the window's corner would stick out of the plot: it is moved back in.
+    box.moveRight(std::min(box.right(), plot.right()));
+    box.moveBottom(std::min(box.bottom(), plot.bottom()));
+    box.moveLeft(std::max(box.left(), l.area.left()));
+    box.moveTop(std::max(box.top(), l.area.top()));
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     DrawOutline(p, box);

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include "app/graphs/graphplot.h"
@@ -151,6 +152,25 @@ TEST(TPlotForm, SavesPicturesOfTheChosenSize) {
     EXPECT_EQ(QImage(dir.filePath("graph.bmp")).size(), QSize(432, 288));
     EXPECT_EQ(QImage(dir.filePath("graph.png")).size(), QSize(432, 288));
     EXPECT_FALSE(f.form->saveImage(dir.filePath("missing/graph.bmp"), QSize(432, 288), 96));
+
+    // The drawing reads back: curves in their colours.
+    QSvgRenderer svg(dir.filePath("graph.svg"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 432, 288));
+    QImage back(QSize(432, 288), QImage::Format_RGB32);
+    back.fill(Qt::white);
+    QPainter painter(&back);
+    svg.render(&painter);
+    painter.end();
+    const QString keep = qEnvironmentVariable("KELDRA_RENDER_DIR");
+    if (!keep.isEmpty()) back.save(keep + "/svg-read-back.png");
+    int blue = 0;
+    for (int y = 0; y < back.height(); ++y)
+        for (int x = 0; x < back.width(); ++x)
+            if (const QColor c = back.pixelColor(x, y);
+                c.blue() > 200 && c.red() < 120 && c.green() < 120)
+                ++blue;
+    EXPECT_GT(blue, 50);
 }
 
 TEST(TPlotForm, ShowReusesTheOpenWindowAndAFreshOneStartsWithFullRanges) {
