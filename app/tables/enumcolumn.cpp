@@ -21,6 +21,9 @@ void TEnumColumn::setFromText(int row, const QString& text, const QLocale& local
     if (entry != std::trunc(entry) || entry < std::numeric_limits<int>::min() ||
         entry > std::numeric_limits<int>::max())
         throw EAssignError(QStringLiteral("Value must be an integer."));
+    // A choice outside the list would name no soil type or load type.
+    if (entry < 1 || entry > choices().size())
+        throw EAssignError(QStringLiteral("Entry must be between 1 and %1.").arg(choices().size()));
     setInteger(row, static_cast<int>(entry));
 }
 

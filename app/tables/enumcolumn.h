@@ -16,7 +16,8 @@ class TEnumColumn : public TStoredColumn<int> {
     [[nodiscard]] int integer(int row) const override { return value(row); }
     void setInteger(int row, int value) override { store(row, value); }
     [[nodiscard]] QString text(int row, const QLocale& locale = QLocale()) const override;
-    // "Value must be an integer." unless the entry is a whole 32-bit number.
+    // "Value must be an integer." unless the entry is a whole 32-bit number,
+    // "Entry must be between 1 and <n>." unless it names a choice.
     void setFromText(int row, const QString& text, const QLocale& locale = QLocale()) override;
     [[nodiscard]] bool usesCellControls() const override { return true; }
     [[nodiscard]] double minimumWidthInches() const override { return 1.5; }

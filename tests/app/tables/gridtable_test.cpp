@@ -166,6 +166,8 @@ TEST_F(GridTableTest, TextEntryValidation) {
         {2, "1/0", "Floating point division by zero"},
         {1, "1.5", "Value must be an integer."},
         {1, "3E10", "Value must be an integer."},
+        {1, "3", "Entry must be between 1 and 2."},
+        {1, "0", "Entry must be between 1 and 2."},
     };
     for (const Case& c : failures) {
         EXPECT_EQ(failureOf([&] { table.setFromText(c.column, 0, c.text, QLocale::c()); }),
