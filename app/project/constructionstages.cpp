@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "app/project/inouterror.h"
 #include "app/project/programdata.h"
 #include "app/project/projectreader.h"
 #include "app/project/projectwriter.h"
@@ -75,18 +76,25 @@ QString setStageCount(TProgramData& project, int count) {
 }
 
 QString openStagedProject(TProgramData& project, TFileLayout layout) {
-    StageFiles::splitProjectFile(project.files.fileName, project.stages.count);
-    if (layout == TFileLayout::Current) return {};
     QString message;
-    const int stages = project.stages.count;
-    for (int stage = 1; stage <= stages; ++stage) {
+    try {
+        StageFiles::splitProjectFile(project.files.fileName, project.stages.count);
+    } catch (const EInOutError& error) {
+        // The stages found have their files; the others keep the input in memory.
+        message = error.message();
+    }
+    // Stage files of an older layout are rewritten in the current one; a stage that the file
+    // lacks gets a stage file from the input in memory, so that saving can join them all.
+    const bool convert = layout != TFileLayout::Current;
+    for (int stage = 1; stage <= project.stages.count; ++stage) {
+        const bool exists = QFile::exists(StageFiles::stageFileName(project.files.fileName, stage));
+        if (exists && !convert) continue;
         project.stages.current = stage;
         project.versionFlags = versionFlagsOf(layout);
         keepFirst(message, readStage(project, stage));
         project.versionFlags = TVersionFlags();
         writeCurrentStage(project);
     }
-    project.versionFlags = TVersionFlags();
     project.stages.current = 1;
     keepFirst(message, readStage(project, 1));
     return message;

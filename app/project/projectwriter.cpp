@@ -108,7 +108,11 @@ void TProjectWriter::writeTitle(TBlock block) {
     if (block == TBlock::Stage && stage >= 2) {
         put(" Stage No : " + QByteArray::number(stage));
     } else {
-        put(m_project.title.toLatin1());
+        // The title is one line; a line break in it would shift every record after it.
+        QString title = m_project.title;
+        title.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        put(title.toLatin1());
     }
 }
 
