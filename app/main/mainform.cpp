@@ -292,6 +292,26 @@ void TMainForm::storeActiveChildValues() {
 
 void TMainForm::closeChildWindows() { m_mdiArea->closeAllSubWindows(); }
 
+QMdiSubWindow* TMainForm::showChildWindow(const QString& key,
+                                          const std::function<QWidget*()>& create) {
+    QMdiSubWindow* child = nullptr;
+    for (QMdiSubWindow* open : m_mdiArea->subWindowList())
+        if (open->objectName() == key) child = open;
+    if (!child) {
+        child = m_mdiArea->addSubWindow(create());
+        child->setObjectName(key);
+        child->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    child->showNormal();
+    m_mdiArea->setActiveSubWindow(child);
+    return child;
+}
+
+void TMainForm::closeChildWindow(const QString& key) {
+    for (QMdiSubWindow* open : m_mdiArea->subWindowList())
+        if (open->objectName() == key) open->close();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     storeActiveChildValues();
     if (!maybeSave()) {

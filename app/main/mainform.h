@@ -16,8 +16,10 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QUrl;
 
 struct TMainFormSetup {
     std::unique_ptr<TUserPrompts> prompts;  // message boxes and file dialogs when null
@@ -49,11 +51,20 @@ class TMainForm : public QMainWindow {
     bool fileSave();
     bool fileSaveAs();
     bool openRecentFile(int index);
+    // Files dropped on the window: the first one opens.
+    bool openDroppedFiles(const QList<QUrl>& urls);
     void runAnalysis();
     void selectStage(int stage);
     void copyPreviousStage();
     // Applies the count chosen in the Staged Construction Options window.
     void applyStageCount(int stageCount);
+
+    // Shows the one child window named `key` (a table window is named after
+    // its table), creating its content with `create` on first use; closing
+    // the window frees it.
+    QMdiSubWindow* showChildWindow(const QString& key, const std::function<QWidget*()>& create);
+    // Closes the child window named `key` when it is open.
+    void closeChildWindow(const QString& key);
 
     // Asks to save a modified project; false when the user cancels.
     [[nodiscard]] bool maybeSave();
@@ -108,7 +119,6 @@ class TMainForm : public QMainWindow {
     TProjectSession m_session;
     TAppSettings m_settings;
     bool m_resultsLoaded = false;
-    QString m_engineVersion;  // the interface version the last loaded engine answered
 
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_fileMenu = nullptr;

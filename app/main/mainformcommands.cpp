@@ -14,6 +14,7 @@
 #include "app/main/caption.h"
 #include "app/main/mainform.h"
 #include "app/project/inouterror.h"
+#include "app/tables/formdescription.h"
 
 namespace {
 
@@ -31,6 +32,30 @@ QString withCurrentExtension(const QString& fileName) {
     const QFileInfo info(fileName);
     const QString name = info.completeBaseName() + ".kd5d";
     return info.path() == QLatin1String(".") ? name : info.dir().filePath(name);
+}
+
+// The table whose window closes when its option is switched off.
+QString tableOfSwitch(TSwitch s) {
+    switch (s) {
+        case TSwitch::ConcentratedLoads:
+            return TableName::BoundCond.toString();
+        case TSwitch::Restraints:
+            return TableName::SoilLayer.toString();
+        case TSwitch::ExternalPyCurves:
+            return TableName::PYCurves2.toString();
+        case TSwitch::LateralSprings:
+            return TableName::SoilStrength.toString();
+        case TSwitch::PyModification:
+            return TableName::PYMod.toString();
+        case TSwitch::AdditionalSurcharge:
+            return TableName::SurchargeTable.toString();
+        case TSwitch::MomentEICurves:
+            return TableName::MEICurves2.toString();
+        case TSwitch::GeneratePyCurves:
+        case TSwitch::Tieback:
+            break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -67,6 +92,8 @@ void TMainForm::connectOptionActions() {
     for (int i = 0; i < kSwitchCount; ++i)
         connect(a.switches[i], &QAction::triggered, this, [this, i](bool on) {
             m_session.setSwitch(TSwitch(i), on);
+            const QString table = tableOfSwitch(TSwitch(i));
+            if (!on && !table.isEmpty()) closeChildWindow(table);
             refreshCommands();
         });
     for (int i = 0; i < 3; ++i) {
@@ -188,10 +215,13 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
     event->acceptProposedAction();
+    openDroppedFiles(event->mimeData()->urls());
+}
+
+bool TMainForm::openDroppedFiles(const QList<QUrl>& urls) {
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return false;
     const QString fileName = urls.first().toLocalFile();
-    if (!maybeSave()) return;
-    openFileByName(fileName, layoutOfFileName(fileName));
+    if (!maybeSave()) return false;
+    return openFileByName(fileName, layoutOfFileName(fileName));
 }

@@ -84,11 +84,14 @@ void TMainForm::showReadme() {
 void TMainForm::showAbout() {
     const QString library = m_engine.libraryPath();
     const QString engine = QFileInfo::exists(library)
-                               ? "Analysis engine: " + QDir::toNativeSeparators(library)
-                               : "Analysis engine: not found in " + m_programFolder;
+                               ? QStringLiteral("Analysis engine %1, interface version %2")
+                                     .arg(QDir::toNativeSeparators(library))
+                                     .arg(TEngineRunner::kInterfaceVersion)
+                               : "The analysis engine " + QString(TEngineRunner::kLibraryFile) +
+                                     " is missing from " +
+                                     QDir::toNativeSeparators(m_programFolder);
     QMessageBox::about(this, "About KELDRA 2015",
-                       "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p><p>Analysis of flexible "
-                       "retaining walls by the p-y method.</p><p>" +
-                           engine.toHtmlEscaped() + "</p><p>" + m_engineVersion.toHtmlEscaped() +
-                           "</p>");
+                       "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
+                       "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
+                           engine.toHtmlEscaped() + "</p>");
 }

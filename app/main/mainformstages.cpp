@@ -25,17 +25,14 @@ void TMainForm::connectStageActions() {
 }
 
 void TMainForm::showStagedOptionsWindow() {
-    for (QMdiSubWindow* child : m_mdiArea->subWindowList())
-        if (qobject_cast<TDlgStaged*>(child->widget())) {
-            m_mdiArea->setActiveSubWindow(child);
-            return;
-        }
-    auto* dialog = new TDlgStaged(m_session.stageCount());
-    QMdiSubWindow* child = m_mdiArea->addSubWindow(dialog);
-    child->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &TDlgStaged::stageCountChosen, this, &TMainForm::applyStageCount);
-    connect(dialog, &QDialog::finished, child, &QWidget::close);
-    child->show();
+    showChildWindow("StagedConstructionOptions", [this] {
+        auto* dialog = new TDlgStaged(m_session.stageCount());
+        connect(dialog, &TDlgStaged::stageCountChosen, this, &TMainForm::applyStageCount);
+        // OK and Cancel end the dialog; its child window goes with it.
+        connect(dialog, &QDialog::finished, this,
+                [this] { closeChildWindow("StagedConstructionOptions"); });
+        return dialog;
+    });
 }
 
 void TMainForm::runFileCommand(const std::function<QString()>& command) {
