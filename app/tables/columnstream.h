@@ -25,7 +25,6 @@ class TColumnStream {
     [[nodiscard]] QStringList readStrings() { return read<QStringList>(); }
     [[nodiscard]] QList<int> readIntegers() { return read<QList<int>>(); }
     [[nodiscard]] bool atEnd() const { return m_next >= m_values.size(); }
-    void rewind() { m_next = 0; }
 
     // Writes the class code and the fields of a column (current forms:
     // "FLOATCOLUMN2" and "FLEXCOLUMN2" markers).

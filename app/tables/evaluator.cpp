@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -42,10 +43,10 @@ double reciprocal(double x) {
 // Truncation to a whole number of the given integer type.
 template <class Int>
 double truncatedTo(double x) {
+    // The range is [min, -min): the maximum itself is not a double for 64 bits.
+    const double lowest = static_cast<double>(std::numeric_limits<Int>::min());
     const double whole = std::trunc(x);
-    if (!(whole >= static_cast<double>(std::numeric_limits<Int>::min()) &&
-          whole <= static_cast<double>(std::numeric_limits<Int>::max())))
-        invalidOperation();
+    if (!(whole >= lowest && whole < -lowest)) invalidOperation();
     return whole;
 }
 
@@ -137,7 +138,10 @@ double apply(QChar op, double a, double b) {
 
 }  // namespace
 
-TEvaluator::TEvaluator(const QLocale& locale) : m_decimalPoint(locale.decimalPoint()) {}
+TEvaluator::TEvaluator(const QLocale& locale)
+    : m_decimalPoint(locale.decimalPoint()),
+      m_number(QStringLiteral("^-?(\\d+(%1\\d*)?|%1\\d+)(e-?\\d+)?$")
+                   .arg(QRegularExpression::escape(m_decimalPoint))) {}
 
 QString TEvaluator::invalidCharactersMessage() {
     return QStringLiteral("Entry could not be evaluated:\rinvalid character(s) in expression");
@@ -228,10 +232,7 @@ double TEvaluator::evaluateOperand(const QString& entry) const {
 }
 
 double TEvaluator::decimal(const QString& operand) const {
-    const QString point = QRegularExpression::escape(m_decimalPoint);
-    const QRegularExpression number(
-        QStringLiteral("^-?(\\d+(%1\\d*)?|%1\\d+)(e-?\\d+)?$").arg(point));
-    if (!number.match(operand).hasMatch()) throw EAssignError(invalidCharactersMessage());
+    if (!m_number.match(operand).hasMatch()) throw EAssignError(invalidCharactersMessage());
     QString plain = operand;
     plain.replace(m_decimalPoint, QStringLiteral("."));
     return checked(plain.toDouble());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 // The numeric-entry evaluator: every numeric input accepts an arithmetic
@@ -34,4 +35,5 @@ class TEvaluator {
     [[nodiscard]] double decimal(const QString& operand) const;
 
     QString m_decimalPoint;
+    QRegularExpression m_number;  // a decimal number with that separator
 };

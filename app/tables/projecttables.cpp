@@ -34,10 +34,7 @@ TProjectTables::TProjectTables() {
     reset();
 }
 
-TProjectTables::~TProjectTables() {
-    // Sub-tables and tables withdraw from the registries in reverse order.
-    while (!m_tables.empty()) m_tables.pop_back();
-}
+TProjectTables::~TProjectTables() = default;
 
 TGridTable* TProjectTables::find(QStringView name) const {
     const auto it = std::find_if(m_tables.begin(), m_tables.end(),

@@ -10,11 +10,6 @@ TTableColumn::TTableColumn(const TColumnDefinition& definition, TGridTable& tabl
 
 TTableColumn::~TTableColumn() = default;
 
-void TTableColumn::setTemplates(const QList<int>& identifiers) {
-    m_definition.templates = identifiers;
-    alignTemplates();
-}
-
 void TTableColumn::alignTemplates() {
     const auto* choices =
         table().columnCount() > 0 ? dynamic_cast<const TEnumColumn*>(&table().column(0)) : nullptr;

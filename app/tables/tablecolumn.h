@@ -18,7 +18,6 @@ class TTableColumn : public TColumn {
 
     // One template identifier per choice of the first column (or exactly one), -1 for none.
     [[nodiscard]] const QList<int>& templates() const { return m_definition.templates; }
-    void setTemplates(const QList<int>& identifiers);
     // Pads with -1 or cuts the template list to the first column's choices.
     void alignTemplates();
 

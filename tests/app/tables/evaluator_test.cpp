@@ -94,6 +94,8 @@ TEST(Evaluator, ValuesOfExpressions) {
         {"$1F", 31},
         {"$ff*2", 510},
         {"$FFFFFFFF", -1},
+        {"ceil(2147483646.5)", 2147483647},
+        {"floor(-2147483648)", -2147483648.0},
         {"((2))", 2},
         {"2*(3+(4-1))", 12},
         {"--5", 5},
@@ -155,6 +157,8 @@ TEST(Evaluator, ArithmeticFaultsCarryThePlatformMessages) {
         {"200!", "Floating point overflow"},
         {"1E999", "Floating point overflow"},
         {"ceil(3E9)", "Invalid floating point operation"},
+        {"ceil(2147483648)", "Invalid floating point operation"},
+        {"9223372036854775808%2", "Invalid floating point operation"},
         {"0^-1", "Floating point division by zero"},
     };
     for (const Case& c : cases) EXPECT_EQ(failureOf(c.text), c.message) << c.text;

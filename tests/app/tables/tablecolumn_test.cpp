@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tables/enumcolumn.h"
 #include "app/tables/gridtable.h"
 #include "app/tables/tableregistry.h"
 
@@ -124,4 +125,28 @@ TEST_F(SubTableTest, ATemplateContainingItselfGetsNoSubTable) {
     a.setRowCount(1);
     ASSERT_NE(a.subTable(0, 0), nullptr);
     EXPECT_EQ(a.subTable(0, 0)->subTable(0, 0), nullptr);
+}
+
+TEST_F(SubTableTest, NewChoicesBringTheTemplateListIntoLine) {
+    auto& types = static_cast<TEnumColumn&>(layers.column(0));
+    auto& column = static_cast<TTableColumn&>(layers.column(1));
+    types.setChoices({"Clay"});
+    EXPECT_EQ(column.templates(), QList<int>{18});
+    types.setChoices({"Clay", "Sand", "Rock", "Silt"});
+    EXPECT_EQ(column.templates(), (QList<int>{18, -1, -1, -1}));
+}
+
+TEST_F(SubTableTest, TheWindowHearsOfCellAndRowChanges) {
+    QList<std::pair<int, int>> cells;
+    int rowChanges = 0;
+    QObject::connect(&layers, &TGridTable::cellChanged, [&](int column, int row) {
+        cells.append({column, row});
+    });
+    QObject::connect(&layers, &TGridTable::rowsChanged, [&] { ++rowChanges; });
+    layers.setInteger(0, 2, 2);
+    layers.setInteger(0, 2, 2);  // unchanged: no news
+    layers.addRowGroup();
+    layers.deleteRowGroup(0);
+    EXPECT_EQ(cells, (QList<std::pair<int, int>>{{1, 2}, {0, 2}}));
+    EXPECT_EQ(rowChanges, 2);
 }
