@@ -28,7 +28,7 @@ QString readStage(TProgramData& project, int stage) {
 }
 
 QString selectStage(TProgramData& project, int stage) {
-    if (stage == project.stages.current) return {};
+    if (stage == project.stages.current || stage < 1 || stage > project.stages.count) return {};
     const bool modified = project.IsModified();
     writeCurrentStage(project);
     project.stages.current = stage;
@@ -86,13 +86,15 @@ QString openStagedProject(TProgramData& project, TFileLayout layout) {
     // Stage files of an older layout are rewritten in the current one; a stage that the file
     // lacks gets a stage file from the input in memory, so that saving can join them all.
     const bool convert = layout != TFileLayout::Current;
-    for (int stage = 1; stage <= project.stages.count; ++stage) {
+    const int stages = project.stages.count;
+    for (int stage = 1; stage <= stages; ++stage) {
         const bool exists = QFile::exists(StageFiles::stageFileName(project.files.fileName, stage));
         if (exists && !convert) continue;
         project.stages.current = stage;
         project.versionFlags = versionFlagsOf(layout);
         keepFirst(message, readStage(project, stage));
         project.versionFlags = TVersionFlags();
+        project.stages.count = stages;
         writeCurrentStage(project);
     }
     project.stages.current = 1;

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 
 struct TVersionFlags;
+
+// The closing value of a project data file block after which the long-term block follows.
+inline constexpr int kLongTermFollows = 9;
+// The title line of stages 2 and up holds this text and the stage number.
+inline constexpr QLatin1String kStageMark(" Stage No :");
 
 // The record layouts of project data files, from the current release back to the oldest.
 enum class TFileLayout { Current, Release2013, Release30, Oldest };

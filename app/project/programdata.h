@@ -87,8 +87,6 @@ struct TSettledOptions {
 struct TVersionFlags {
     bool momentEIAndSurcharge = true;  // M-EI set count and surcharge table
     bool tiebackCount = true;          // tieback count, sixth value of A3, tieback rows
-
-    friend bool operator==(const TVersionFlags&, const TVersionFlags&) = default;
 };
 
 class TProjectTables;

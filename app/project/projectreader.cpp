@@ -3,21 +3,19 @@
 #include "app/project/inouterror.h"
 #include "app/project/programdata.h"
 #include "app/project/soilparameterline.h"
+#include "app/project/stagefiles.h"
 #include "app/project/tablecells.h"
 #include "app/project/textfile.h"
 #include "app/project/wordreader.h"
 #include "app/tables/gridtable.h"
+#include "app/tables/tableerror.h"
 
 namespace {
 
-constexpr int kMaxStages = 5;
-constexpr int kLongTermFollows = 9;
 // Releases before 2015 wrote the unit weight of water where the modification factor belongs.
 constexpr double kMisplacedWaterWeight = 0.036;
 // Surcharge distances are millimetres in SI units, while the legacy values are metres.
 constexpr double kMillimetresPerMetre = 1000.0;
-
-const QString kStageMark = QStringLiteral(" Stage No :");
 
 }  // namespace
 
@@ -71,6 +69,9 @@ QString TProjectReader::readGuarded(TProgramData& project, const QByteArray& con
         }
     } catch (const EInOutError& error) {
         message = error.message();
+    } catch (const ETableError& error) {
+        // A value that a table refuses ends the reading like a word that is not a number.
+        message = error.message();
     }
     finishReading(project);
     return message;
@@ -112,10 +113,11 @@ TProjectReader::TControl TProjectReader::readControl() {
     control.restraintRows = readCount();
     control.stiffnessRows = readCount();
     control.pyModificationRows = readCount();
-    control.earthPressureOption = m_words.ReadInteger();
-    control.pyOption = m_words.ReadInteger();
+    control.earthPressureOption = readOption(kTrapezoidalPressure);
+    control.pyOption = readOption(2);
     control.pyCurveSets = readCount();
-    if (m_features.stageCount) control.stages = std::clamp(m_words.ReadInteger(), 1, kMaxStages);
+    if (m_features.stageCount)
+        control.stages = std::clamp(m_words.ReadInteger(), 1, StageFiles::kMaxStages);
     if (m_features.momentEI) control.momentEISets = readCount();
     if (m_features.tieback) control.tiebackRows = readCount();
     return control;
@@ -235,11 +237,12 @@ void TProjectReader::readSoilLayers(TBlock block) {
     layers.setRowCount(count);
     double depth = 0.0;
     for (int layer = 0; layer < count; ++layer) {
-        const int soilType = readChoice(kSoilTypeCount);
-        // Choosing the type gives the layer a fresh parameter table of that soil.
+        const int soilType = readChoice(choiceCount(layers, SoilLayerColumn::kType));
+        // The layer gets a fresh parameter table of its soil before the values are stored.
         layers.setInteger(SoilLayerColumn::kType, layer, soilType);
+        layers.replaceSubTables(layer);
         if (m_features.layerDepths) {
-            depth = shownReal(layers, SoilLayerColumn::kDepth, m_words.ReadFloat(), english());
+            depth = shownReal(layers, SoilLayerColumn::kDepth, m_words.ReadFloat(), true);
         } else {
             depth += m_words.ReadFloat();  // thicknesses add up to the depth, as stored
         }
@@ -263,7 +266,7 @@ void TProjectReader::readLayerParameters(TGridTable& parameters, int soilType) {
                 (void)m_words.NextWord();  // the placeholder
             } else {
                 parameters.setReal(column, row,
-                                   shownReal(parameters, column, m_words.ReadFloat(), english()));
+                                   shownReal(parameters, column, m_words.ReadFloat(), true));
             }
         }
     };
@@ -320,7 +323,7 @@ void TProjectReader::readClosingValue(TBlock block) {
 
 void TProjectReader::readRows(TGridTable& table, int rows, std::initializer_list<int> columns,
                               TConversion conversion) {
-    const bool convert = conversion == TConversion::FromEngineUnits && english();
+    const bool convert = conversion == TConversion::FromEngineUnits;
     table.setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         for (const int column : columns) {
@@ -352,6 +355,15 @@ int TProjectReader::readCount() {
     return count;
 }
 
+int TProjectReader::readOption(int highest) {
+    const int option = m_words.ReadInteger();
+    if (option < 0 || option > highest) {
+        m_words.failLastWord(
+            QStringLiteral("An option from 0 to %1 was expected but not found.").arg(highest));
+    }
+    return option;
+}
+
 int TProjectReader::readChoice(int choices) {
     const int choice = m_words.ReadInteger();
     if (choice < 1 || choice > choices) {
@@ -360,5 +372,3 @@ int TProjectReader::readChoice(int choices) {
     }
     return choice;
 }
-
-bool TProjectReader::english() const { return m_project.units() == kEnglishUnits; }

@@ -71,7 +71,7 @@ class TProjectReader {
     // A count of rows that follow, each on at least one line of its own.
     [[nodiscard]] int readCount();
     [[nodiscard]] int readChoice(int choices);
-    [[nodiscard]] bool english() const;
+    [[nodiscard]] int readOption(int highest);
 
     TProgramData& m_project;
     TFileTables m_tables;

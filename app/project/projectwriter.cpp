@@ -1,5 +1,6 @@
 #include "app/project/projectwriter.h"
 
+#include "app/project/filelayout.h"
 #include "app/project/filenumber.h"
 #include "app/project/programdata.h"
 #include "app/project/recordline.h"
@@ -13,8 +14,6 @@ namespace {
 
 const QByteArray kPlaceholder = "0.0  ";
 const QByteArray kLineEnd = "\r\n";
-// The closing value of a project whose long-term block follows.
-constexpr int kLongTermFollows = 9;
 
 }  // namespace
 
@@ -23,7 +22,7 @@ TProjectWriter::TProjectWriter(TProgramData& project)
 
 QByteArray TProjectWriter::projectFile() {
     m_out.clear();
-    settleOptions();
+    settleOptions(TBlock::Project);
     writeBlock(TBlock::Project);
     if (m_project.options.shortAndLongTerm) writeBlock(TBlock::LongTerm);
     return m_out;
@@ -31,7 +30,7 @@ QByteArray TProjectWriter::projectFile() {
 
 QByteArray TProjectWriter::stageFile() {
     m_out.clear();
-    settleOptions();
+    settleOptions(TBlock::Stage);
     writeBlock(TBlock::Stage);
     return m_out;
 }
@@ -48,7 +47,7 @@ void TProjectWriter::writeStageFile() {
     m_project.SetModified(false);
 }
 
-void TProjectWriter::settleOptions() {
+void TProjectWriter::settleOptions(TBlock block) {
     const TOptionSwitches& options = m_project.options;
     const std::pair<bool, TGridTable*> optionTables[] = {
         {options.concentratedLoads, &m_tables.concentratedLoads},
@@ -69,7 +68,7 @@ void TProjectWriter::settleOptions() {
     }
 
     TSettledOptions& settled = m_project.settled;
-    settled.earthPressureOption = earthPressureOption(TBlock::Project);
+    settled.earthPressureOption = earthPressureOption(block);
     settled.pyOption = pyOption();
     settled.momentEISets = options.momentEI ? m_tables.momentEISets.rowCount() : 0;
     settled.tiebackRows = options.tieback ? m_tables.tiebacks.rowCount() : 0;
@@ -106,7 +105,7 @@ void TProjectWriter::writeBlock(TBlock block) {
 void TProjectWriter::writeTitle(TBlock block) {
     const int stage = m_project.stages.current;
     if (block == TBlock::Stage && stage >= 2) {
-        put(" Stage No : " + QByteArray::number(stage));
+        put(QByteArray(kStageMark.data(), kStageMark.size()) + ' ' + QByteArray::number(stage));
     } else {
         // The title is one line; a line break in it would shift every record after it.
         QString title = m_project.title;
@@ -176,12 +175,11 @@ void TProjectWriter::writeEarthPressure(TBlock block) {
 void TProjectWriter::writeSoilLayers(TBlock block) {
     const TGridTable& layers =
         block == TBlock::LongTerm ? m_tables.longTermSoilLayers : m_tables.soilLayers;
-    const bool english = m_project.units() == kEnglishUnits;
     put(TRecordLine(layers.rowCount()));
     for (int layer = 0; layer < layers.rowCount(); ++layer) {
         const int soilType = layers.integer(SoilLayerColumn::kType, layer);
         put(QByteArray::number(soilType) + ' ' +
-            fileNumberText(fileReal(layers, SoilLayerColumn::kDepth, layer, english)) + ' ');
+            fileNumberText(fileReal(layers, SoilLayerColumn::kDepth, layer, true)) + ' ');
         const TGridTable* parameters = layers.subTable(SoilLayerColumn::kParameters, layer);
         const TSoilParameterLine& line = TSoilParameterLine::of(soilType);
         for (int row = 0; row < 2; ++row) {
@@ -194,7 +192,7 @@ void TProjectWriter::writeSoilLayers(TBlock block) {
                     (coefficient && block == TBlock::LongTerm)) {
                     text += kPlaceholder;
                 } else {
-                    text += fileNumberText(fileReal(*parameters, column, row, english)) + ' ';
+                    text += fileNumberText(fileReal(*parameters, column, row, true)) + ' ';
                 }
             }
             put(text);
@@ -247,8 +245,7 @@ void TProjectWriter::writeClosingValue(TBlock block) {
 
 void TProjectWriter::writeRows(const TGridTable& table, std::initializer_list<int> columns,
                                TConversion conversion) {
-    const bool convert =
-        conversion == TConversion::ToEngineUnits && m_project.units() == kEnglishUnits;
+    const bool convert = conversion == TConversion::ToEngineUnits;
     for (int row = 0; row < table.rowCount(); ++row) {
         QByteArrayList values;
         for (const int column : columns) values.append(fileCellText(table, column, row, convert));

@@ -27,7 +27,8 @@ class TProjectWriter {
   private:
     enum class TBlock { Project, LongTerm, Stage };
 
-    void settleOptions();
+    // Settles the options for a file whose first block is `block`.
+    void settleOptions(TBlock block);
     [[nodiscard]] int earthPressureOption(TBlock block) const;
     [[nodiscard]] int pyOption() const;
 

@@ -13,8 +13,6 @@ enum TSoilType : int {
     kWeakRock = 7,
 };
 
-inline constexpr int kSoilTypeCount = 7;
-
 // The six positions of a soil-parameter line (record A11d) of one soil type: each names the
 // column of the layer's parameter table written there, or kUnusedParameter for the "0.0  "
 // placeholder of a value the soil type does not use. Clay, sand and silt end with their

@@ -3,16 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/project/filelayout.h"
 #include "app/project/inouterror.h"
 #include "app/project/textfile.h"
 
 namespace StageFiles {
-
-namespace {
-
-const QString kStageMark = QStringLiteral(" Stage No :");
-
-}  // namespace
 
 QString stageFileName(const QString& projectFile, int stage) {
     const QFileInfo info(projectFile);

@@ -7,7 +7,8 @@ class TGridTable;
 // Cell values of the data tables as the project data file holds them. Tables keep English
 // values in the units shown (a depth in feet, a unit weight in pcf); the file holds the
 // engine's units (inches, pci), so a converted cell is multiplied by its column's engine
-// factor on writing and divided by it on reading. SI and generic values are never converted.
+// factor on writing and divided by it on reading; the factor is 1 in SI and generic units.
+// Tables written as shown (tiebacks, surcharges, curves) pass convert = false.
 
 // The value of a float cell for the file.
 [[nodiscard]] double fileReal(const TGridTable& table, int column, int row, bool convert);

@@ -147,6 +147,11 @@ TEST(ProjectReader, BadCountsAndChoicesGetAClearMessage) {
                       TFileLayout::Current),
                   c.message);
     }
+    TProjectFixture option;
+    EXPECT_EQ(TProjectReader::readProjectFile(option.project,
+                                              "T\r\n1 0\t1\t0\t4\t2 0 1 0 0\r\n0 0\t1\t1\t1\t1\r\n",
+                                              TFileLayout::Current),
+              "Error on Line 2 Item 5\rAn option from 0 to 3 was expected but not found.");
     TProjectFixture huge;
     EXPECT_EQ(TProjectReader::readProjectFile(
                   huge.project, "T\r\n1 0\t2000000000\t0\t2\t2 0 1 0 0\r\n", TFileLayout::Current),
