@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/menuenabling.h"
 
@@ -45,6 +46,7 @@ TMainForm::TMainForm(TMainFormSetup setup, QWidget* parent)
     createToolBars();
     createStatusBar();
     connectActions();
+    connectDataActions();
     readSettings();
 
     afterProjectReplaced();

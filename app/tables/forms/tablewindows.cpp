@@ -77,6 +77,7 @@ TTableForm* TTableWindows::show(TGridTable& table, bool modal, QWidget* owner) {
     }
     if (m_mdiArea) {
         QMdiSubWindow* frame = m_mdiArea->addSubWindow(form);
+        frame->setObjectName(table.objectName());  // the main window finds table windows by name
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->adjustSize();
         frame->show();
