@@ -61,11 +61,11 @@ TDataWindow* TDataWindows::open(TDataWindowKind kind) {
         if (m_mdiArea) {
             QMdiSubWindow* frame = m_mdiArea->addSubWindow(shown);
             frame->setAttribute(Qt::WA_DeleteOnClose);
-            frame->adjustSize();
         }
     }
     QWidget* frame = m_mdiArea ? shown->parentWidget() : shown;
     frame->show();
+    if (frame != shown) frame->resize(frame->sizeHint());
     frame->raise();
     if (m_mdiArea) m_mdiArea->setActiveSubWindow(static_cast<QMdiSubWindow*>(frame));
     return shown;

@@ -78,7 +78,7 @@ void TTableChartForm::addAboveGrid(QVBoxLayout& layout) {
     m_chartView = new QChartView(m_chart, this);
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setMinimumSize(kChartSize);
-    layout.addWidget(m_chartView, 2);
+    layout.addWidget(m_chartView);
 }
 
 void TTableChartForm::addBelowRowButtons(QVBoxLayout& layout) {
@@ -130,6 +130,7 @@ void TTableChartForm::applyAxis(const TChartAxis& shown, Qt::Orientation orienta
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setTitleText(shown.title);
     axis->setReverse(shown.inverted);
+    axis->setTruncateLabels(false);
     double lo = shown.minimum;
     double hi = shown.maximum;
     if (hi <= lo) {  // an empty range (all values equal) is drawn around its value
@@ -209,7 +210,7 @@ void TTableChartForm::fillFrom(const QStringList& lines) {
     setRowsShown(std::min(maxRowsShown(), table()->rowCount()));
     updateGridSize();
     drawChart();
-    adjustSize();
+    fitToContent();
 }
 
 void TTableChartForm::readFromFile() {

@@ -93,7 +93,15 @@ void TTableForm::build() {
         };
         if (inGrid(old) && !inGrid(now)) leaveGrid();
     });
-    adjustSize();
+    fitToContent();
+}
+
+// Sizes the window (or its child-window frame) to hold the columns and rows shown.
+void TTableForm::fitToContent() {
+    layout()->activate();
+    QWidget* frame = parentWidget() && !isWindow() ? parentWidget() : this;
+    if (frame->layout()) frame->layout()->activate();
+    frame->resize(frame->sizeHint().expandedTo(frame->minimumSizeHint()));
 }
 
 void TTableForm::addAboveGrid(QVBoxLayout&) {}
@@ -220,6 +228,7 @@ void TTableForm::updateGridSize() {
         frame + headerHeight + m_rowsShown * m_grid->verticalHeader()->defaultSectionSize();
     if (m_rowsShown < m_table->rowCount()) width += m_grid->verticalScrollBar()->sizeHint().width();
     m_grid->setPreferredSize(QSize(width, height));
+    m_grid->setMinimumHeight(height);
     m_grid->setMinimumWidth(std::min(width, rowButtonTextWidth()));
 }
 
@@ -312,7 +321,7 @@ void TTableForm::addRow() {
     rebuild();
     const int last = m_table->rowCount() - 1;
     m_grid->scrollToItem(m_grid->item(last, 0));
-    adjustSize();
+    fitToContent();
 }
 
 void TTableForm::insertRow() {
@@ -324,7 +333,7 @@ void TTableForm::insertRow() {
     growRowsShown(allShown);
     m_table->setModified(true);
     rebuild();
-    adjustSize();
+    fitToContent();
 }
 
 void TTableForm::deleteRow() {

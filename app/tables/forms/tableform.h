@@ -56,6 +56,8 @@ class TTableForm : public QWidget {
     // message has been shown). The main window calls it before it reads the
     // project.
     Q_INVOKABLE bool storeValues();
+    // Sizes the window to hold the columns and rows shown.
+    void fitToContent();
     // The table is gone: the window closes without storing.
     void detach();
 

@@ -79,8 +79,8 @@ TTableForm* TTableWindows::show(TGridTable& table, bool modal, QWidget* owner) {
         QMdiSubWindow* frame = m_mdiArea->addSubWindow(form);
         frame->setObjectName(table.objectName());  // the main window finds table windows by name
         frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->adjustSize();
         frame->show();
+        form->fitToContent();
     } else {
         form->show();
     }
