@@ -25,6 +25,7 @@ TDataEdit* TDataWindow::addField(const QString& caption, const QString& unitsStr
                                  std::function<double()> read, std::function<void(double)> write) {
     auto* field = new TDataEdit(caption, prompts(), this);
     field->setUnitsString(unitsString);
+    connect(field, &QLineEdit::textEdited, this, &TDataWindow::markEdited);
     m_bindings.push_back({field, std::move(read), std::move(write)});
     return field;
 }
@@ -39,6 +40,7 @@ void TDataWindow::load() {
     }
     loadOthers();
     m_lastStoreFailed = false;
+    m_edited = false;
 }
 
 bool TDataWindow::storeValues() {
@@ -62,17 +64,19 @@ bool TDataWindow::storeValues() {
     if (changed) project().SetModified(true);
     m_storing = false;
     m_lastStoreFailed = false;
+    m_edited = false;
     return true;
 }
 
-// Leaving the window stores it; coming back (not after a refused store) reads the project.
+// Leaving the window stores it; coming back reads the project, unless the
+// window holds changes of its own (a refused store, an edit made meanwhile).
 void TDataWindow::focusMoved(QWidget* old, QWidget* now) {
     if (m_storing) return;
     const bool wasInside = old && isAncestorOf(old);
     const bool isInside = now && isAncestorOf(now);
     if (wasInside && !isInside) {
         if (!storeValues()) activateWindow();
-    } else if (!wasInside && isInside && !m_lastStoreFailed) {
+    } else if (!wasInside && isInside && !m_lastStoreFailed && !m_edited) {
         load();
     }
 }

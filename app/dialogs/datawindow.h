@@ -59,6 +59,9 @@ class TDataWindow : public QWidget {
     [[nodiscard]] TTableWindows& tables() const { return *m_context.tables; }
     [[nodiscard]] const TDataContext& context() const { return m_context; }
     [[nodiscard]] int margin() const;
+    // The user changed something not yet stored: coming back into the window
+    // does not read the project over it.
+    void markEdited() { m_edited = true; }
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -69,6 +72,7 @@ class TDataWindow : public QWidget {
     std::vector<TBinding> m_bindings;
     bool m_storing = false;
     bool m_lastStoreFailed = false;
+    bool m_edited = false;
 };
 
 // Lays out label-field rows: the label in the first column, the field in the second.

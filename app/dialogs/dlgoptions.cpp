@@ -28,6 +28,7 @@ TDlgOptions::TDlgOptions(const TDataContext& context, QWidget* parent)
     grid->addWidget(m_browse, 0, 2);
     grid->setRowStretch(1, 1);
     connect(m_browse, &QPushButton::clicked, this, &TDlgOptions::browse);
+    connect(m_editor, &QLineEdit::textChanged, this, [this] { markEdited(); });
     load();
 }
 

@@ -10,6 +10,7 @@ TdlgTitle::TdlgTitle(const TDataContext& context, QWidget* parent)
     : TDataWindow(context, parent), m_title(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("Project Title"));
     m_title->setMaxLength(kMaxTitleLength);
+    connect(m_title, &QLineEdit::textEdited, this, [this] { markEdited(); });
     m_title->setMinimumWidth(m_title->fontMetrics().horizontalAdvance(QString(60, u'n')));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Enter text line for project description:"), this));

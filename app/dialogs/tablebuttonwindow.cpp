@@ -56,6 +56,7 @@ void TTableButtonWindow::loadOthers() {
 // Unchecking closes the table's window at once; the switch is stored when
 // the window loses the focus or closes.
 void TTableButtonWindow::checkClicked(bool on) {
+    markEdited();
     m_button->setEnabled(on);
     if (on) return;
     tables().close(project().tables().table(m_setup.tableName));
