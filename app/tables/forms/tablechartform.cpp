@@ -22,6 +22,7 @@
 #include "app/main/userprompts.h"
 #include "app/tables/chartreader.h"
 #include "app/tables/forms/chartdata.h"
+#include "app/tables/forms/segmentview.h"
 #include "app/tables/gridtablechart.h"
 #include "app/tables/tableerror.h"
 
@@ -71,6 +72,12 @@ int TTableChartForm::maxRowsShown() const {
 }
 
 void TTableChartForm::addAboveGrid(QVBoxLayout& layout) {
+    const TGraphicParameters& g = m_chartTable.graphicParameters();
+    if (g.showGraph && g.drawSegments) {
+        m_segments = new TSegmentView(m_chartTable, this);
+        m_segments->setMinimumSize(kChartSize);
+        layout.addWidget(m_segments);
+    }
     if (!chartShown()) return;
     m_chart = new QChart;
     m_chart->legend()->hide();
@@ -82,6 +89,14 @@ void TTableChartForm::addAboveGrid(QVBoxLayout& layout) {
 }
 
 void TTableChartForm::addBelowRowButtons(QVBoxLayout& layout) {
+    if (m_chartTable.okCancelButtons()) {
+        // No action of their own: no table of this program shows them.
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(new QPushButton(QStringLiteral("OK"), this));
+        buttons->addWidget(new QPushButton(QStringLiteral("Cancel"), this));
+        buttons->addStretch();
+        layout.addLayout(buttons);
+    }
     if (!m_chartTable.getDataFromFile()) return;
     m_fileName = new QLineEdit(this);
     m_browse = new QPushButton(QStringLiteral("Browse"), this);
@@ -155,6 +170,7 @@ void TTableChartForm::applyAxis(const TChartAxis& shown, Qt::Orientation orienta
 }
 
 void TTableChartForm::drawChart() {
+    if (m_segments) m_segments->update();
     if (!m_chart || !table()) return;
     TChartData data;
     try {

@@ -28,6 +28,7 @@ class TTableChartForm : public TTableForm {
     [[nodiscard]] QPushButton* editButton() const { return m_edit; }
     [[nodiscard]] QPushButton* readButton() const { return m_read; }
     [[nodiscard]] QPushButton* clipboardButton() const { return m_clip; }
+    [[nodiscard]] QWidget* segmentView() const { return m_segments; }
 
     // Draws the chart from the values stored in the table.
     void drawChart();
@@ -54,6 +55,7 @@ class TTableChartForm : public TTableForm {
     TGridTableChart& m_chartTable;
     QChartView* m_chartView = nullptr;
     QChart* m_chart = nullptr;
+    QWidget* m_segments = nullptr;
     QLineEdit* m_fileName = nullptr;
     QPushButton* m_browse = nullptr;
     QPushButton* m_edit = nullptr;

@@ -7,11 +7,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
 #include "app/dialogs/dataedit.h"
+#include "app/dialogs/dlgcsd.h"
 #include "app/dialogs/dlgprop.h"
 #include "app/dialogs/dlgtitle.h"
 #include "app/project/programdata.h"
@@ -150,4 +152,21 @@ TEST(FullProject, TypedInSavedAndRun) {
     QFile report(f.path("Typed.kd5o"));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_TRUE(report.readAll().contains(kTitle.toUtf8()));
+}
+
+TEST(FullProject, OpenWindowsFollowAUnitSwitch) {
+    TMainFormFixture f;
+    const TMainActions& a = f.form->actions();
+    a.wallConfiguration->trigger();
+    auto* csd = childWindow<TdlgCSD>(*f.form);
+    ASSERT_NE(csd, nullptr);
+    typeInto(*csd->freeHeight(), "10");
+    ASSERT_TRUE(csd->storeValues());
+    EXPECT_EQ(f.form->session().project().wall.freeHeight, 120.0);
+
+    a.units[1]->trigger();
+    EXPECT_EQ(csd->freeHeight()->editLabel()->text(), "&Free Height of Wall, H (m)");
+    EXPECT_EQ(csd->freeHeight()->text(), "3.048");
+    EXPECT_EQ(csd->activeWidth()->editLabel()->text(),
+              "&Width for Active Earth Press. Calculation, Wa (m)");
 }

@@ -221,3 +221,25 @@ TEST_F(TableChartForm, CurveSetsOpenTheirCurvesFromTheRowButtons) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TableChartForm, SegmentDrawingStandsInsteadOfTheChart) {
+    TGridTableChart segments(f.tables.chartRegistry());
+    for (const char* title : {"x1", "y1", "x2", "y2"})
+        segments.addColumn(TColumnDefinition::real({title}));
+    TGraphicParameters graphic;
+    graphic.showGraph = true;
+    graphic.drawSegments = true;
+    graphic.x2Column = 2;
+    graphic.yColumn = 1;
+    graphic.y2Column = 3;
+    segments.setGraphicParameters(graphic);
+    segments.setRowCount(7);
+    TTableChartForm* form = show(segments);
+    EXPECT_EQ(form->chartView(), nullptr);
+    ASSERT_NE(form->segmentView(), nullptr);
+    EXPECT_EQ(form->rowsShown(), 7);  // without chart up to ten rows show
+}
+
+}  // namespace
