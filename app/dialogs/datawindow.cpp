@@ -32,7 +32,6 @@ TDataEdit* TDataWindow::addField(const QString& caption, const QString& unitsStr
 
 void TDataWindow::load() {
     const int units = project().units();
-    unitsChanged(units);
     for (TBinding& b : m_bindings) {
         b.field->setUnits(units);
         b.field->setValue(b.read());

@@ -51,8 +51,6 @@ class TDataWindow : public QWidget {
     virtual void loadOthers() {}
     // Writes them; returns whether a value changed.
     virtual bool storeOthers() { return false; }
-    // Fields follow the project's unit system; some change their unit string with it.
-    virtual void unitsChanged(int) {}
 
     [[nodiscard]] TProgramData& project() const { return m_context.project(); }
     [[nodiscard]] TUserPrompts& prompts() const { return *m_context.prompts; }

@@ -35,7 +35,6 @@ class TTableForm : public QWidget {
     void build();
 
     [[nodiscard]] TGridTable* table() const { return m_table; }
-    [[nodiscard]] bool isModal() const { return m_modal; }
     [[nodiscard]] TTableGrid* grid() const { return m_grid; }
     [[nodiscard]] QPushButton* addButton() const { return m_add; }
     [[nodiscard]] QPushButton* insertButton() const { return m_insert; }

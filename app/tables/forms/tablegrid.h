@@ -39,6 +39,8 @@ class TTableGrid : public QTableWidget {
         updateGeometry();
     }
     [[nodiscard]] QSize sizeHint() const override { return m_preferred; }
+    // The window sets the grid's least size itself (the rows shown, the row buttons' width).
+    [[nodiscard]] QSize minimumSizeHint() const override { return {}; }
 
   signals:
     // Emitted after every key press and cell change (the chart redraws).

@@ -156,6 +156,17 @@ TEST_F(TableForm, HeaderShowsTitleLinesWithUnitsAndTheRowNumbers) {
     EXPECT_EQ(form->grid()->horizontalHeaderItem(0)->text(), "Total Unit\nWeight, (kN/m^3)  ");
 }
 
+TEST_F(TableForm, NoteAndHelpPictureShowWhenTheTableHasThem) {
+    TTableForm* springs = f.show(f.table(TableName::SoilStrength));
+    EXPECT_TRUE(springs->note()->text().startsWith(
+        "The spring stiffnesses are applied at nodal points only"));
+    EXPECT_EQ(springs->note()->text().count(u'\n'), 1);
+    EXPECT_NE(springs->helpPicture(), nullptr);
+    TTableForm* factors = f.show(f.table(TableName::PYMod));
+    EXPECT_FALSE(factors->note()->isVisibleTo(factors));
+    EXPECT_EQ(factors->helpPicture(), nullptr);
+}
+
 TEST_F(TableForm, ClosingIsRefusedWhileTheCellHoldsAnInvalidEntry) {
     TTableForm* form = f.show(f.table(TableName::SoilLayer));
     form->grid()->setCurrentCell(0, 1);
