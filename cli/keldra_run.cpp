@@ -66,9 +66,10 @@ struct Job {
     int status = kAllClosed;
 };
 
-std::string Value(const Extreme& e) {
-    char text[80];
-    std::snprintf(text, sizeof text, "%11.4E at depth %10.4E", e.value, e.depth);
+std::string Value(const Extreme& e, const std::string& unit, const std::string& length) {
+    char text[120];
+    std::snprintf(text, sizeof text, "%10.3E %-9s at depth %9.3E %s", e.value, unit.c_str(),
+                  e.depth, length.c_str());
     return text;
 }
 
@@ -90,9 +91,10 @@ int Report(const Job& job) {
         std::printf("  %s: %d iterations, %s\n", p.label.c_str(), p.iterations,
                     p.closed ? "converged" : "NOT converged");
         for (const std::string& w : p.warnings) std::printf("    %s\n", w.c_str());
-        std::printf("    max |deflection| %s\n", Value(p.deflection).c_str());
-        std::printf("    max |moment|     %s\n", Value(p.moment).c_str());
-        std::printf("    max |shear|      %s\n", Value(p.shear).c_str());
+        const UnitNames& u = summary.units;
+        std::printf("    max |deflection| %s\n", Value(p.deflection, u.length, u.length).c_str());
+        std::printf("    max |moment|     %s\n", Value(p.moment, u.moment, u.length).c_str());
+        std::printf("    max |shear|      %s\n", Value(p.shear, u.force, u.length).c_str());
         if (!p.closed) status = kNotAnalysed;
     }
     if (!summary.stop.empty()) {
@@ -164,6 +166,8 @@ int main(int argc, char** argv) {
         if (!job.run.error.empty()) {
             job.failure = job.run.error;
             job.status = kUsageOrFiles;
+            std::error_code ignored;
+            if (!job.run.scratch.empty()) fs::remove_all(job.run.scratch, ignored);
             continue;
         }
         running[job.run.pid] = k;

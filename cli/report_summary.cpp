@@ -11,6 +11,9 @@ namespace {
 constexpr std::size_t kXColumn = 8, kXWidth = 10, kValueColumn = 18, kValueWidth = 12;
 enum Column { kDeflection = 0, kSlope = 1, kMoment = 2, kShear = 3 };
 
+// Columns of the unit line: 12X, A3 L, 9X, A3 L, 19X, moment (6), 7X, A4 F.
+constexpr std::size_t kLengthUnit = 12, kMomentUnit = 46, kForceUnit = 59;
+
 bool StartsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
 
 std::string Trimmed(const std::string& line) {
@@ -34,6 +37,15 @@ bool IsStationLine(const std::string& line) {
 
 void Track(Extreme& extreme, double value, double depth) {
     if (std::fabs(value) > std::fabs(extreme.value)) extreme = {value, depth};
+}
+
+std::string Field(const std::string& line, std::size_t column, std::size_t width) {
+    std::string text = line.size() > column ? line.substr(column, width) : std::string();
+    std::string compact;
+    for (char c : text) {
+        if (c != ' ') compact += c;
+    }
+    return compact;
 }
 
 std::string LabelOf(const std::string& heading) {
@@ -81,6 +93,10 @@ RunSummary SummariseReport(std::istream& report) {
                 line.find("NOT CLOSED") != std::string::npos) {
                 current->closed = false;
             }
+        } else if (StartsWith(line, "   STA I      X") && n + 1 < lines.size()) {
+            const std::string& units = lines[n + 1];
+            summary.units = {Field(units, kLengthUnit, 3), Field(units, kMomentUnit, 6),
+                             Field(units, kForceUnit, 4)};
         } else if (StartsWith(line, "   ------")) {
             in_table = true;
         } else if (in_table && IsStationLine(line)) {

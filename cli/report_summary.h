@@ -22,7 +22,12 @@ struct ProblemSummary {
     Extreme deflection, moment, shear;
 };
 
+struct UnitNames {  // from the unit line of the results section
+    std::string length, moment, force;
+};
+
 struct RunSummary {
+    UnitNames units;
     std::vector<ProblemSummary> problems;
     bool ended = false;             // the report ends with END OF ANALYSIS
     std::vector<std::string> stop;  // the message of a run that stopped on its input

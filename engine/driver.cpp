@@ -28,9 +28,11 @@ constexpr int kEndLineWidth = 49;
 
 // Unit labels: English and SI set their own, any other system keeps the
 // previous problem's labels (the generic F and L ones in a first problem).
+// Water weighs 9.81 kN/m3 in SI units, 0.036 lb/in3 otherwise.
 void SetProblemUnits(EngineState& s) {
     if (s.control.KUNIT == 1) SetUnitLabels(s.labels, 1);
     if (s.control.KUNIT == 2) SetUnitLabels(s.labels, -1);
+    s.GAMW = s.control.KUNIT == 2 ? 9.81 : 0.036;
 }
 
 Step ReadInputGroups(EngineState& s, FreeFormatReader& in) {
@@ -111,6 +113,8 @@ void Run(EngineState& s) {
     f.notes = std::fopen(run.paths[3], "w");
     s.run.NPROB = 0;
     s.run.NBLK = 1;
+    s.results.NRES = 0;          // no result rows before the run's first analysis
+    SetUnitLabels(s.labels, 0);  // generic F and L until a problem names its units
     if (f.data == nullptr) {
         (void)StopRun(s, "     ERROR -- CANNOT OPEN THE INPUT DATA FILE");
         FixedLine().X(5).Text(run.paths[0]).WriteTo(f.report);

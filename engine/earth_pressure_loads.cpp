@@ -6,10 +6,13 @@ namespace keldra {
 
 double EarthPressureAt(const EarthPressureTable& ep, double z) {
     const int n = ep.count;
+    if (n == 0) return 0.0;
+    // At and below the last depth the last pressure holds: the station
+    // nearest a table that ends within half an increment is loaded fully.
+    if (z >= ep.ZEP[n]) return ep.PAEP[n];
     int k = 1;
     while (k <= n && z > ep.ZEP[k]) ++k;
     if (k > n) return 0.0;
-    if (z >= ep.ZEP[n]) return ep.PAEP[n];
     const double z0 = k == 1 ? 0.0 : ep.ZEP[k - 1];
     const double p0 = k == 1 ? 0.0 : ep.PAEP[k - 1];
     // k is the first point at or below z, so z0 < z <= ZEP(k).

@@ -9,7 +9,7 @@
 namespace keldra {
 
 // The table's total (PAEP) at depth z: linear between points, from zero at
-// depth 0 to the first point; 0 when z lies deeper than every point.
+// depth 0 to the first point, the last total at and below the last depth.
 [[nodiscard]] double EarthPressureAt(const EarthPressureTable& ep, double z);
 
 // z_end: HFREE for generated pressure, the last depth of a user table.

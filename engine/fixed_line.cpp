@@ -40,6 +40,7 @@ bool IsNegative(double value, const char* digits) {
 void FixedLine::Append(std::string_view text) {
     const int room = kCapacity - length_;
     const int n = static_cast<int>(text.size()) < room ? static_cast<int>(text.size()) : room;
+    if (n <= 0) return;
     std::memcpy(buffer_ + length_, text.data(), static_cast<std::size_t>(n));
     length_ += n;
     buffer_[length_] = '\0';

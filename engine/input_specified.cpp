@@ -68,13 +68,15 @@ Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
         if (!in.Read(case_read, station, deflection, slope)) return StopOnReadFailure(s, in);
         s.spec.SPDF[k] = deflection;
         s.spec.SPSL[k] = slope;
-        const int J = station + 4;
-        if (J < previous_index) return StopRun(s, kStationsNotInOrder);
-        previous_index = J;
+        if (static_cast<long long>(station) + kStationOffset < previous_index) {
+            return StopRun(s, kStationsNotInOrder);
+        }
         if (station < 0 || station > s.grid.NINC) {
             return StopRun(
                 s, "     ERROR -- SPECIFIED DEFLECTION OR SLOPE AT A STATION OUTSIDE THE WALL");
         }
+        const int J = station + kStationOffset;
+        previous_index = J;
         const int acting_case = CaseActingAs(case_read);
         if (J - (acting_case == 1 ? 0 : 1) <= previous_last_code) {
             return StopRun(

@@ -100,7 +100,8 @@ TRunResult TEngineRunner::run(const TRunFiles& files) {
     const QString namesFile = QDir(folder).filePath(kNamesFile);
     QString error;
     if (!writeNamesFile(namesFile, files, error))
-        return {TRunOutcome::NamesFileFailed, namesFile + ": " + error};
+        return {TRunOutcome::NamesFileFailed,
+                "The names file " + namesFile + " could not be written: " + error};
     const TNamesFileGuard removeNamesFile(namesFile);
 
     TDynamicLibrary engine(libraryPath().toStdString());

@@ -269,9 +269,8 @@ void TMainForm::refreshCommands() {
     state.reportExists = QFileInfo::exists(files.report);
     state.plotDataExists = QFileInfo::exists(files.plotData);
     state.resultsLoaded = m_resultsLoaded;
+    state.unitSystem = m_session.unitSystem();
     applyEnabling(m_actions, state);
-    const int units = m_session.unitSystem();
-    if (units >= 1 && units <= 3) m_actions.units[units - 1]->setChecked(true);
 }
 
 // Everything that follows a new project in memory: caption, menu layout,
@@ -283,8 +282,6 @@ void TMainForm::afterProjectReplaced() {
     refreshCommands();
 }
 
-// Input windows keep their values until they lose the focus; commands that
-// read the project first make the active one store them.
 void TMainForm::storeActiveChildValues() {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
     QWidget* content = active ? active->widget() : nullptr;

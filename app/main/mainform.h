@@ -107,11 +107,17 @@ class TMainForm : public QMainWindow {
     void showStageState();
     void updateCaption();
     void afterProjectReplaced();
+    // Input windows keep their values until they lose the focus; before a
+    // command reads the project, the active child window's content stores
+    // them through its slot storeValues(), when it has one.
     void storeActiveChildValues();
     void closeChildWindows();
 
     [[nodiscard]] bool inputChecksPass();
-    void reportRun(const TRunResult& result, const TRunFiles& files);
+    void reportRun(const TRunResult& result);
+    // Loads the project's plot-data file, when it exists, into the result
+    // graphs and sets whether results are loaded.
+    void loadResults();
     void openInEditor(const QString& file);
     void showReadme();
     void showAbout();

@@ -1,5 +1,4 @@
-// The commands of the main window: files, options, stages, the analysis run,
-// the text editor and help.
+// The file and option commands of the main window.
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
@@ -159,7 +158,7 @@ bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     // After a reading error the project keeps what was read.
     runFileCommand([&] { return m_session.open(fullName, layout); });
     updateCaption();
-    m_resultsLoaded = false;
+    loadResults();
     putOnTopOfRecentFiles(fullName);
     m_prompts->information(
         this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");

@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "app/main/mainform.h"
@@ -25,8 +24,7 @@ void TMainForm::runAnalysis() {
     if (!fileSave() || m_session.isNew()) return;
     if (!inputChecksPass()) return;
     const TRunFiles files = TRunFiles::forProject(m_session.fileName());
-    const TRunResult result = m_engine.run(files);
-    reportRun(result, files);
+    reportRun(m_engine.run(files));
 }
 
 bool TMainForm::inputChecksPass() {
@@ -35,13 +33,13 @@ bool TMainForm::inputChecksPass() {
     return !problem;
 }
 
-void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
+void TMainForm::reportRun(const TRunResult& result) {
     switch (result.outcome) {
         case TRunOutcome::AlreadyRunning:
             m_prompts->information(this, "Attempt to reinitialize DLL");
             return;
         case TRunOutcome::NamesFileFailed:
-            m_prompts->information(this, "The names file could not be written.", result.detail);
+            m_prompts->information(this, result.detail);
             return;
         case TRunOutcome::LibraryFailed:
             m_prompts->information(this, "Attempt to initialize DLL failed", result.detail);
@@ -51,14 +49,18 @@ void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
             break;
         case TRunOutcome::Completed:
             m_prompts->information(this, kCompleted);
-            // The graphs arrive with the plot-data loader; until then no
-            // results count as loaded.
-            m_resultsLoaded = false;
-            (void)files;
+            loadResults();
             break;
     }
     refreshCommands();
     closeChildWindows();
+}
+
+void TMainForm::loadResults() {
+    // The result graphs and their plot-data loader are not part of the
+    // program yet; until they are, no results count as loaded and the
+    // graph, view and export commands stay disabled.
+    m_resultsLoaded = false;
 }
 
 void TMainForm::openInEditor(const QString& file) {
@@ -90,8 +92,8 @@ void TMainForm::showAbout() {
                                : "The analysis engine " + QString(TEngineRunner::kLibraryFile) +
                                      " is missing from " +
                                      QDir::toNativeSeparators(m_programFolder);
-    QMessageBox::about(this, "About KELDRA 2015",
-                       "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
-                       "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
-                           engine.toHtmlEscaped() + "</p>");
+    m_prompts->about(this, "About KELDRA 2015",
+                     "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
+                     "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
+                         engine.toHtmlEscaped() + "</p>");
 }

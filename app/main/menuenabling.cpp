@@ -32,6 +32,7 @@ void enableDataEntries(const TMainActions& a, const TEnablingState& s) {
 
 void checkOptions(const TMainActions& a, const TEnablingState& s) {
     for (int i = 0; i < kSwitchCount; ++i) a.switches[i]->setChecked(s.switches[i]);
+    if (s.unitSystem >= 1 && s.unitSystem <= 3) a.units[s.unitSystem - 1]->setChecked(true);
     if (s.earthPressure >= 1 && s.earthPressure <= 3)
         a.earthPressure[s.earthPressure - 1]->setChecked(true);
     const bool staged = s.stageCount > 1;

@@ -11,6 +11,7 @@ struct TEnablingState {
     bool shortAndLongTerm = false;
     bool generatedEarthPressure = false;  // a file with generated earth pressure was read
     int earthPressure = 2;                // 1 user-specified, 2 triangular, 3 trapezoidal
+    int unitSystem = 1;                   // 1 English, 2 SI, 3 generic
     int stageCount = 1;
     int currentStage = 1;
 

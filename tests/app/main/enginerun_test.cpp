@@ -53,3 +53,53 @@ TEST(EngineRun, AFailedInputCheckStopsTheRun) {
     EXPECT_TRUE(f.log.warnings.first().startsWith("End Node, 1 in row 1"));
     EXPECT_FALSE(QFileInfo::exists(f.path("Short.kd5o")));
 }
+
+namespace {
+
+QString fixtureEngineFolder(const char* engine) {
+    return QString(KELDRA_FIXTURE_LIBS) + "/" + engine;
+}
+
+// A saved project with a wall that passes the input checks.
+void prepareProject(TMainFormFixture& f, const QString& name) {
+    TProgramData& project = f.form->session().project();
+    project.files.fileName = f.path(name);
+    project.wall.increments = 40;
+}
+
+}  // namespace
+
+TEST(EngineRun, TheNamesFileNamesTheProjectAndItsOutputFiles) {
+    const QString programFolder = fixtureEngineFolder("recording");
+    TMainFormFixture f(programFolder);
+    prepareProject(f, "Pit.kd5d");
+    QFile::remove(programFolder + "/NAMES.seen");
+    f.form->runAnalysis();
+    EXPECT_EQ(f.log.messages, QStringList{kCompleted});
+
+    QFile seen(programFolder + "/NAMES.seen");
+    ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
+    const QString stem = f.path("Pit");
+    EXPECT_EQ(
+        QString::fromLocal8Bit(seen.readAll()),
+        "2015.5.6\n" + stem + ".kd5d\n" + stem + ".kd5o\n" + stem + ".kd5p\n" + stem + ".kd5r\n");
+    EXPECT_FALSE(QFileInfo::exists(programFolder + "/NAMES.dat"));
+}
+
+TEST(EngineRun, AnEngineOfAnotherReleaseIsReported) {
+    TMainFormFixture f(fixtureEngineFolder("inconsistent"));
+    prepareProject(f, "Pit.kd5d");
+    f.form->runAnalysis();
+    ASSERT_EQ(f.log.messages.size(), 1);
+    EXPECT_TRUE(f.log.messages.first().startsWith(
+        "Computations can not be performed. Executable files are not consistent.\n"
+        "You may need to reinstall the program.\n"));
+}
+
+TEST(EngineRun, ALibraryWithoutTheEntryIsReported) {
+    TMainFormFixture f(fixtureEngineFolder("entryless"));
+    prepareProject(f, "Pit.kd5d");
+    f.form->runAnalysis();
+    EXPECT_EQ(f.log.messages, QStringList{"Attempt to initialize DLL failed"});
+    EXPECT_TRUE(f.log.details.first().contains("_IKELDRA"));
+}

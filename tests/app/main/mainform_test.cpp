@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QToolBar>
 
 #include "app/project/programdata.h"
@@ -243,4 +244,35 @@ TEST(MainForm, StagesShowInTheMenuToolBarAndStatusBar) {
     EXPECT_EQ(f.form->statusText(), "");
     EXPECT_FALSE(f.menu("&Stage Construction")->menuAction()->isVisible());
     EXPECT_FALSE(a.stages[0]->isVisible());
+}
+
+TEST(MainForm, TheUnitsMenuSwitchesTheProject) {
+    TMainFormFixture f;
+    const TMainActions& a = f.form->actions();
+    TProgramData& project = f.form->session().project();
+    project.wall.freeHeight = 120;
+    EXPECT_TRUE(a.units[0]->isChecked());
+    a.units[1]->trigger();
+    EXPECT_EQ(f.form->session().unitSystem(), 2);
+    EXPECT_DOUBLE_EQ(project.wall.freeHeight, 3.048);
+    EXPECT_TRUE(f.form->session().isModified());
+    a.units[1]->trigger();  // the same system again converts nothing
+    EXPECT_DOUBLE_EQ(project.wall.freeHeight, 3.048);
+}
+
+TEST(MainForm, TheAboutBoxNamesTheProgramItsVersionAndTheEngine) {
+    TMainFormFixture f(QCoreApplication::applicationDirPath());
+    f.form->actions().about->trigger();
+    ASSERT_EQ(f.log.messages.size(), 1);
+    const QString text = f.log.messages.first();
+    EXPECT_EQ(f.log.dialogTitles, QStringList{"About KELDRA 2015"});
+    EXPECT_TRUE(text.contains("KELDRA 2015"));
+    EXPECT_TRUE(text.contains("Version 2015.5.6"));
+    EXPECT_TRUE(text.contains(QCoreApplication::applicationDirPath() + "/libKeldraEngine.so"));
+    EXPECT_TRUE(text.contains("interface version 6"));
+
+    QTemporaryDir empty;
+    TMainFormFixture missing(empty.path());
+    missing.form->actions().about->trigger();
+    EXPECT_TRUE(missing.log.messages.first().contains("is missing from " + empty.path()));
 }

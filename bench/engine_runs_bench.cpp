@@ -1,0 +1,119 @@
+// Whole engine runs as the desktop program makes them: load
+// libKeldraEngine.so, call IKELDRA(6) on a names file in the current
+// directory, unload. The run directory is memory-backed (/dev/shm) when the
+// machine has one, so the figures show the engine rather than the disk.
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Entry = std::int32_t (*)(std::int32_t);
+
+fs::path LibraryPath() {
+    return fs::read_symlink("/proc/self/exe").parent_path() / "libKeldraEngine.so";
+}
+
+// A directory with the project as wall.kd5d and NAMES.dat naming it.
+class RunDirectory {
+  public:
+    explicit RunDirectory(const std::string& project) {
+        std::string pattern = fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/keldra-bench-XXXXXX";
+        dir_ = mkdtemp(pattern.data());
+        std::ofstream(dir_ / "wall.kd5d", std::ios::binary) << project;
+        std::ofstream names(dir_ / "NAMES.dat");
+        names << "2015.5.6\n";
+        for (const char* ext : {".kd5d", ".kd5o", ".kd5p", ".kd5r"})
+            names << (dir_ / ("wall" + std::string(ext))).string() << "\n";
+    }
+    ~RunDirectory() { fs::remove_all(dir_); }
+    RunDirectory(const RunDirectory&) = delete;
+    RunDirectory& operator=(const RunDirectory&) = delete;
+    const fs::path& path() const { return dir_; }
+
+  private:
+    fs::path dir_;
+};
+
+void RunProject(benchmark::State& state, const std::string& project) {
+    RunDirectory dir(project);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir.path());
+    const std::string library = LibraryPath().string();
+    for (auto _ : state) {
+        void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            state.SkipWithError(dlerror());
+            break;
+        }
+        auto entry = reinterpret_cast<Entry>(dlsym(handle, "IKELDRA"));
+        benchmark::DoNotOptimize(entry(6));
+        dlclose(handle);
+    }
+    fs::current_path(cwd);
+}
+
+std::string ReadExample(const std::string& name) {
+    std::ifstream in(std::string(KELDRA_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A 400-increment cantilever (English units) with a user pressure table and
+// 60 user p-y curves, joined from the excavation at station 100 to the tip.
+std::string LongWallWithSixtyCurves() {
+    std::ostringstream p;
+    const int increments = 400, curves = 60, first = 100;
+    p << "Long wall, 60 user p-y curves\r\n";
+    p << "1 0\t1\t0\t1\t1 " << curves << " 1 0 0\r\n";
+    p << increments << " 1.5\t10\t1E-5\t150\t12\r\n";
+    p << "0\t" << increments << "\t1\t5.3E9\r\n0\r\n0\r\n";
+    p << "2\r\n0\t0\r\n150\t40\r\n";
+    for (int k = 0; k < curves; ++k) {
+        const int station = first + k * (increments - first) / (curves - 1);
+        const double pult = 20.0 + 40.0 * k;
+        p << station << "\t9\t1\t1\r\n";
+        const double y[] = {-3, -1, -0.3, -0.1, 0, 0.1, 0.3, 1, 3};
+        const double f[] = {1.0, 0.9, 0.6, 0.3, 0, -0.3, -0.6, -0.9, -1.0};
+        for (int m = 0; m < 9; ++m) p << y[m] << "\t" << pult * f[m] << "\r\n";
+    }
+    p << "0\r\n";
+    return p.str();
+}
+
+void BM_LongWallSixtyCurves(benchmark::State& state) {
+    RunProject(state, LongWallWithSixtyCurves());
+}
+BENCHMARK(BM_LongWallSixtyCurves)->Unit(benchmark::kMillisecond);
+
+void RegisterExamples() {
+    const fs::path examples = fs::path(KELDRA_SOURCE_DIR) / "examples";
+    if (!fs::is_directory(examples)) return;
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() != ".kd5d") continue;
+        const std::string name = entry.path().filename().string();
+        benchmark::RegisterBenchmark(("example/" + name).c_str(), [name](benchmark::State& state) {
+            RunProject(state, ReadExample(name));
+        })->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterExamples();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

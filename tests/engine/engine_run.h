@@ -1,0 +1,110 @@
+// Whole engine runs for the tests: a temporary directory as the current
+// directory, the project data file and NAMES.dat written there, the engine
+// record reset to its load-time zero, and the three output files read back.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/driver.h"
+#include "engine/state.h"
+
+namespace keldra::testing {
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Lines joined with CR LF, as the desktop program writes project files.
+inline std::string Crlf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+struct RunOutput {
+    std::string report, plot, notes;
+    std::vector<std::string> report_lines() const { return Lines(report); }
+    std::vector<std::string> plot_lines() const { return Lines(plot); }
+    std::vector<std::string> notes_lines() const { return Lines(notes); }
+};
+
+class EngineRun {
+  public:
+    EngineRun() {
+        // Memory-backed when the machine has it: the tests run thousands of runs.
+        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/keldra-test-XXXXXX";
+        dir_ = mkdtemp(pattern.data());
+    }
+    ~EngineRun() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    EngineRun(const EngineRun&) = delete;
+    EngineRun& operator=(const EngineRun&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+
+    // Writes the names file for wall.kd5d and its outputs.
+    void WriteNames(int lines = 5) const {
+        const std::string names[] = {"2015.5.6", (dir_ / "wall.kd5d").string(),
+                                     (dir_ / "wall.kd5o").string(), (dir_ / "wall.kd5p").string(),
+                                     (dir_ / "wall.kd5r").string()};
+        std::string text;
+        for (int k = 0; k < lines; ++k) text += names[k] + "\n";
+        WriteFile(dir_ / "NAMES.dat", text);
+    }
+
+    // Runs the engine in the directory from the zero state.
+    RunOutput RunInDirectory() const {
+        const auto cwd = std::filesystem::current_path();
+        std::filesystem::current_path(dir_);
+        std::memset(static_cast<void*>(&Engine()), 0, sizeof(EngineState));
+        keldra::Run(Engine());
+        std::filesystem::current_path(cwd);
+        return {ReadFile(dir_ / "wall.kd5o"), ReadFile(dir_ / "wall.kd5p"),
+                ReadFile(dir_ / "wall.kd5r")};
+    }
+
+    RunOutput Run(const std::string& project) const {
+        WriteFile(dir_ / "wall.kd5d", project);
+        WriteNames();
+        return RunInDirectory();
+    }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// The report's lines from the first line that starts with `prefix` on.
+inline std::vector<std::string> LinesFrom(const std::vector<std::string>& lines,
+                                          const std::string& prefix) {
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (lines[k].rfind(prefix, 0) == 0) return {lines.begin() + k, lines.end()};
+    }
+    return {};
+}
+
+}  // namespace keldra::testing
