@@ -98,6 +98,11 @@ TEST_F(TableForm, ChoiceAndSubTableColumnsHaveInCellControls) {
     EXPECT_EQ(sandForm->grid()->columnCount(), 4);
     EXPECT_FALSE(sandForm->addButton()->isVisibleTo(sandForm));
     EXPECT_TRUE(sandForm->note()->isVisibleTo(sandForm));
+
+    // Closing the layers' window closes the windows of their parameter tables.
+    EXPECT_TRUE(form->close());
+    QApplication::processEvents();
+    EXPECT_EQ(f.tableWindows().windowOf(*sand), nullptr);
 }
 
 TEST_F(TableForm, RowButtonsFollowTheRowLimits) {
