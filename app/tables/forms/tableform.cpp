@@ -51,7 +51,10 @@ void TTableForm::build() {
 
     m_grid = new TTableGrid(this);
     m_grid->commitCell = [this](int row, int column, bool moving) {
-        return commitCell(row, column) && (!moving || (m_table->setModified(true), true));
+        if (!commitCell(row, column)) return false;
+        // Moving from one data cell to another marks the table modified, changed or not.
+        if (moving && m_table) m_table->setModified(true);
+        return true;
     };
     connect(m_grid, &TTableGrid::gridTouched, this, [this] { gridTouched(); });
     if (QAbstractButton* corner = m_grid->findChild<QAbstractButton*>()) {
