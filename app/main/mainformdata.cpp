@@ -2,6 +2,7 @@
 // the input tool buttons and the text-editor option, and the refresh of the
 // open input windows after a unit switch.
 #include <QAction>
+#include <vector>
 
 #include "app/dialogs/datawindows.h"
 #include "app/main/mainform.h"
@@ -45,7 +46,13 @@ void TMainForm::connectDataActions() {
     table(a.externalPyCurves, TableName::PYCurves2);
     table(a.momentEICurves, TableName::MEICurves2);
 
-    // Connected after the unit switch itself: the open windows show converted values.
-    for (QAction* units : a.units)
-        connect(units, &QAction::triggered, this, [this] { m_dataWindows->refresh(); });
+    // Connected after the commands themselves: the open input windows show the
+    // converted values after a unit switch, and the values of the project or
+    // stage that replaced the one they showed.
+    std::vector<QAction*> replacing{a.fileNew, a.fileOpen, a.copyPreviousStage};
+    replacing.insert(replacing.end(), a.units.begin(), a.units.end());
+    replacing.insert(replacing.end(), a.recentFiles.begin(), a.recentFiles.end());
+    replacing.insert(replacing.end(), a.stages.begin(), a.stages.end());
+    for (QAction* action : replacing)
+        connect(action, &QAction::triggered, this, [this] { m_dataWindows->refresh(); });
 }

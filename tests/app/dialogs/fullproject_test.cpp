@@ -170,3 +170,15 @@ TEST(FullProject, OpenWindowsFollowAUnitSwitch) {
     EXPECT_EQ(csd->activeWidth()->editLabel()->text(),
               "&Width for Active Earth Press. Calculation, Wa (m)");
 }
+
+TEST(FullProject, AWindowThatStaysOpenShowsTheNewProject) {
+    TMainFormFixture f;
+    f.form->actions().wallProperties->trigger();
+    auto* prop = childWindow<TDlgProp>(*f.form);
+    ASSERT_NE(prop, nullptr);
+    typeInto(*prop->incrementLength(), "abc");
+    f.form->actions().fileNew->trigger();  // the invalid field keeps the window open
+    ASSERT_EQ(childWindow<TDlgProp>(*f.form), prop);
+    EXPECT_EQ(prop->incrementLength()->text(), "0");
+    EXPECT_TRUE(prop->storeValues());
+}
