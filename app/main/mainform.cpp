@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/menuenabling.h"
 
@@ -46,6 +47,7 @@ TMainForm::TMainForm(TMainFormSetup setup, QWidget* parent)
     createStatusBar();
     connectActions();
     connectGraphActions();
+    connectDataActions();
     readSettings();
 
     afterProjectReplaced();

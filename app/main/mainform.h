@@ -20,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class TDataWindows;
 class QUrl;
 struct TEnablingState;
 
@@ -95,6 +96,9 @@ class TMainForm : public QMainWindow {
     void fillGraphEnabling(TEnablingState& state);
     void connectOptionActions();
     void connectStageActions();
+    // The Data menu, the input tool buttons and the option window open the
+    // input windows and the table windows (mainformdata.cpp).
+    void connectDataActions();
     void showStagedOptionsWindow();
     // Runs a command on the project's files and shows its message, if any.
     void runFileCommand(const std::function<QString()>& command);
@@ -135,6 +139,7 @@ class TMainForm : public QMainWindow {
     TResultGraphs m_graphs;
 
     QMdiArea* m_mdiArea = nullptr;
+    std::unique_ptr<TDataWindows> m_dataWindows;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentFilesSeparator = nullptr;
     QMenu* m_dataMenu = nullptr;
