@@ -77,7 +77,7 @@ std::string LongWallWithSixtyCurves() {
     p << "Long wall, 60 user p-y curves\r\n";
     p << "1 0\t1\t0\t1\t1 " << curves << " 1 0 0\r\n";
     p << increments << " 1.5\t10\t1E-5\t150\t12\r\n";
-    p << "0\t" << increments << "\t1\t5300000000\r\n0\r\n0\r\n";
+    p << "0\t" << increments << "\t1\t5.3E9\r\n0\r\n0\r\n";
     p << "2\r\n0\t0\r\n150\t40\r\n";
     for (int k = 0; k < curves; ++k) {
         const int station = first + k * (increments - first) / (curves - 1);

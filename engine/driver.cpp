@@ -113,6 +113,8 @@ void Run(EngineState& s) {
     f.notes = std::fopen(run.paths[3], "w");
     s.run.NPROB = 0;
     s.run.NBLK = 1;
+    s.results.NRES = 0;          // no result rows before the run's first analysis
+    SetUnitLabels(s.labels, 0);  // generic F and L until a problem names its units
     if (f.data == nullptr) {
         (void)StopRun(s, "     ERROR -- CANNOT OPEN THE INPUT DATA FILE");
         FixedLine().X(5).Text(run.paths[0]).WriteTo(f.report);

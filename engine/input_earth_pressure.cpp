@@ -15,7 +15,6 @@ namespace keldra {
 namespace {
 
 constexpr const char* kTorvalName = "TORVAL.001";
-constexpr int kEchoAllUpTo = 50;  // longer generated tables are echoed sparsely
 
 void WriteColumnHeader(const EngineState& s) {
     std::FILE* report = s.files.report;
@@ -112,13 +111,11 @@ Step ReadGenerated(EngineState& s, FreeFormatReader& in) {
     if (ReadTorval(s) == Step::kStop) return Step::kStop;
     EarthPressureTable& ep = s.ep;
     const int n = ep.count;
-    const int step = n > kEchoAllUpTo ? (s.control.KUNIT == 1 ? 6 : 4) : 1;
     int sent = 0;
-    for (int k = 1; k <= n; k += step) ++sent;
-    if (n > 0 && (n - 1) % step != 0) ++sent;
+    for (int k = 1; k <= n; ++k) sent += IsEchoedPressurePoint(k, n, s.control.KUNIT) ? 1 : 0;
     WritePlotIntegers(s.files.plot, sent);
     for (int k = 1; k <= n; ++k) {
-        if ((k - 1) % step != 0 && k != n) continue;
+        if (!IsEchoedPressurePoint(k, n, s.control.KUNIT)) continue;
         EchoPoint(s.files.report, ep.ZEP[k], ep.PAEP[k]);
         PlotPoint(s, k, ep.PAEP[k]);
     }
@@ -128,6 +125,12 @@ Step ReadGenerated(EngineState& s, FreeFormatReader& in) {
 }
 
 }  // namespace
+
+bool IsEchoedPressurePoint(int k, int n, int KUNIT) {
+    constexpr int kEchoAllUpTo = 50;
+    const int step = n > kEchoAllUpTo ? (KUNIT == 1 ? 6 : 4) : 1;
+    return (k - 1) % step == 0 || k == n;
+}
 
 Step ReadEarthPressure(EngineState& s, FreeFormatReader& in) {
     const int KOUTPT = s.control.KOUTPT;

@@ -12,4 +12,9 @@ namespace keldra {
 
 Step ReadEarthPressure(EngineState& s, FreeFormatReader& in);
 
+// Whether point k of n generated points goes to the report and the plot data:
+// every point, or in tables of more than 50 points every sixth (English
+// units; every fourth otherwise) from the first, and the last.
+[[nodiscard]] bool IsEchoedPressurePoint(int k, int n, int KUNIT);
+
 }  // namespace keldra

@@ -21,35 +21,22 @@ Step ReadGrid(EngineState& s, FreeFormatReader& in) {
 
     std::FILE* report = s.files.report;
     const char* L = s.labels.L;
-    FixedLine()
-        .X(6)
-        .Text("NUMBER OF INCREMENTS                               = ")
-        .I(3, g.NINC)
-        .WriteTo(report);
-    FixedLine()
-        .X(6)
-        .Text("INCREMENT LENGTH                                   = ")
-        .F(7, 3, g.H)
-        .Text(L)
-        .WriteTo(report);
-    FixedLine()
-        .X(6)
-        .Text("FREE HEIGHT OF WALL                                = ")
-        .F(7, 3, g.HFREE)
-        .Text(L)
-        .WriteTo(report);
-    FixedLine()
-        .X(6)
-        .Text("MAXIMUM ALLOWABLE DEFLECTION                       = ")
-        .F(7, 3, g.WMAX)
-        .Text(L)
-        .WriteTo(report);
-    FixedLine()
-        .X(6)
-        .Text("DEFLECTION CLOSURE TOLERANCE                       = ")
-        .F(7, 5, g.TOL)
-        .Text(L)
-        .WriteTo(report);
+    auto label = [](const char* text) { return FixedLine().X(6).Text(text); };
+    label("NUMBER OF INCREMENTS                               = ").I(3, g.NINC).WriteTo(report);
+    struct Length {
+        const char* text;
+        int decimals;
+        double value;
+    };
+    const Length lengths[] = {
+        {"INCREMENT LENGTH                                   = ", 3, g.H},
+        {"FREE HEIGHT OF WALL                                = ", 3, g.HFREE},
+        {"MAXIMUM ALLOWABLE DEFLECTION                       = ", 3, g.WMAX},
+        {"DEFLECTION CLOSURE TOLERANCE                       = ", 5, g.TOL},
+    };
+    for (const Length& line : lengths) {
+        label(line.text).F(7, line.decimals, line.value).Text(L).WriteTo(report);
+    }
     return Step::kContinue;
 }
 

@@ -74,10 +74,10 @@ Step CheckCurveCount(EngineState& s, int count) {
 Step ReadUserCurves(EngineState& s, FreeFormatReader& in, bool user_only) {
     std::FILE* report = s.files.report;
     const int NUPY = s.control.NUPY;
-    if (CheckCurveCount(s, NUPY) == Step::kStop) return Step::kStop;
     WriteBoxedTitle(report, "*     INPUTTED  SOIL RESISTANCE (P-Y) CURVES     *");
     WriteEmptyLine(report);
     if (user_only) WritePlotIntegers(s.files.plot, s.control.KUNIT, NUPY);
+    if (CheckCurveCount(s, NUPY) == Step::kStop) return Step::kStop;
     int c_prev = 0;
     for (int k = 1; k <= NUPY; ++k) {
         UserCurve& curve = s.user.curve[k];

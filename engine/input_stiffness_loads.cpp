@@ -35,30 +35,16 @@ void EchoHeader(const EngineState& s) {
         .Text("     FROM TO CONTD     EI         Q        S'        T         R         P")
         .WriteTo(report);
     WriteEmptyLine(report);
+    // clang-format off
     FixedLine()
-        .X(18)
-        .A(4, u.F)
-        .A(1, "-")
-        .A(2, u.L2)
-        .A(2, "**")
-        .A(1, "2")
-        .X(4)
-        .A(4, u.F)
-        .X(4)
-        .A(4, u.F)
-        .A(1, "/")
-        .A(2, u.L2)
-        .X(3)
-        .A(3, u.L)
-        .A(1, "-")
-        .A(3, u.F3)
-        .X(2)
-        .A(3, u.L)
-        .A(1, "-")
-        .A(3, u.F3)
-        .X(4)
-        .A(4, u.F)
+        .X(18).A(4, u.F).A(1, "-").A(2, u.L2).A(2, "**").A(1, "2")  // EI
+        .X(4).A(4, u.F)                                            // Q
+        .X(4).A(4, u.F).A(1, "/").A(2, u.L2)                       // S
+        .X(3).A(3, u.L).A(1, "-").A(3, u.F3)                       // T
+        .X(2).A(3, u.L).A(1, "-").A(3, u.F3)                       // R
+        .X(4).A(4, u.F)                                            // P
         .WriteTo(report);
+    // clang-format on
 }
 
 // The echo line of a distributed row; its station columns follow KSW.

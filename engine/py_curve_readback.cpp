@@ -25,12 +25,14 @@ static_assert(kGeneratedRows <= kMaxCurvePoints);
 // resistance opposite in sign to y. Row 1 is not used.
 void JoinSides(const double* p, const double* y, double* cy, double* cp) {
     for (int m = 1; m <= kSideRows; ++m) {
-        cy[m] = -y[35 - m];
-        cp[m] = p[35 - m];
+        const int row = kGeneratedRows + 1 - m;  // 34 .. 18: backfill side, outermost first
+        cy[m] = -y[row];
+        cp[m] = p[row];
     }
     for (int m = kSideRows + 1; m <= kGeneratedPoints; ++m) {
-        cy[m] = y[m - 16];
-        cp[m] = -p[m - 16];
+        const int row = m - kSideRows + 1;  // 2 .. 17: excavation side
+        cy[m] = y[row];
+        cp[m] = -p[row];
     }
 }
 

@@ -91,22 +91,14 @@ void WriteDateBlock(const EngineState& s) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr || local.tm_mon < 0 || local.tm_mon > 11) return;
+    // clang-format off
     FixedLine()
-        .X(15)
-        .Text("Date:  ")
-        .Text(kMonths[local.tm_mon])
-        .X(1)
-        .I(2, local.tm_mday, 2)
-        .Text(", ")
-        .I(4, local.tm_year + 1900, 4)
-        .X(5)
-        .Text("Time:  ")
-        .I(2, local.tm_hour, 2)
-        .Text(":")
-        .I(2, local.tm_min, 2)
-        .Text(":")
-        .I(2, local.tm_sec, 2)
+        .X(15).Text("Date:  ").Text(kMonths[local.tm_mon]).X(1).I(2, local.tm_mday, 2)
+        .Text(", ").I(4, local.tm_year + 1900, 4)
+        .X(5).Text("Time:  ").I(2, local.tm_hour, 2).Text(":").I(2, local.tm_min, 2)
+        .Text(":").I(2, local.tm_sec, 2)
         .WriteTo(report);
+    // clang-format on
 }
 
 }  // namespace

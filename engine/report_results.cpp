@@ -35,26 +35,16 @@ void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
         .Text("   STA I      X         DEFL.       SLOPE")
         .Text("      MOMENT      SHEAR    NET REACT/STA    EI ")
         .WriteTo(report);
+    // clang-format off
     FixedLine()
-        .X(12)
-        .A(3, u.L)
-        .X(9)
-        .A(3, u.L)
-        .X(19)
-        .A(3, u.F3)
-        .A(1, "-")
-        .A(2, u.L2)
-        .X(7)
-        .A(4, u.F)
-        .X(8)
-        .A(4, u.F)
-        .X(7)
-        .A(3, u.F3)
-        .A(1, "-")
-        .A(2, u.L2)
-        .A(2, "**")
-        .A(1, "2")
+        .X(12).A(3, u.L)                                           // x
+        .X(9).A(3, u.L)                                            // deflection
+        .X(19).A(3, u.F3).A(1, "-").A(2, u.L2)                     // moment
+        .X(7).A(4, u.F)                                            // shear
+        .X(8).A(4, u.F)                                            // net reaction
+        .X(7).A(3, u.F3).A(1, "-").A(2, u.L2).A(2, "**").A(1, "2")  // EI
         .WriteTo(report);
+    // clang-format on
     FixedLine()
         .Text("   ------    ----        ----       -----")
         .Text("      ------      ------    ---------    ----------")

@@ -1,5 +1,6 @@
 // KeldraApp: the desktop program for flexible retaining walls.
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 
 #include "app/main/mainform.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName("KELDRA 2015");
 
     TMainForm mainForm;
+    // The form has loaded the icon resources.
+    QApplication::setWindowIcon(QIcon(":/icons/wallconfiguration.svg"));
     mainForm.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) mainForm.openFromCommandLine(arguments.at(1));

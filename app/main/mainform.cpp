@@ -52,7 +52,9 @@ TMainForm::TMainForm(TMainFormSetup setup, QWidget* parent)
     resize(1100, 720);
 }
 
-TMainForm::~TMainForm() = default;
+// Child windows show the project and its tables, which are members here and
+// would otherwise go before the widgets that refer to them.
+TMainForm::~TMainForm() { qDeleteAll(m_mdiArea->subWindowList()); }
 
 void TMainForm::createActions() { m_actions = createMainActions(this); }
 

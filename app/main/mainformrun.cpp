@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "app/main/mainform.h"
@@ -86,8 +85,8 @@ void TMainForm::showAbout() {
                                : "The analysis engine " + QString(TEngineRunner::kLibraryFile) +
                                      " is missing from " +
                                      QDir::toNativeSeparators(m_programFolder);
-    QMessageBox::about(this, "About KELDRA 2015",
-                       "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
-                       "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
-                           engine.toHtmlEscaped() + "</p>");
+    m_prompts->about(this, "About KELDRA 2015",
+                     "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
+                     "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
+                         engine.toHtmlEscaped() + "</p>");
 }

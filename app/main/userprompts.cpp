@@ -22,6 +22,10 @@ void TDialogPrompts::warning(QWidget* parent, const QString& text) {
     showBox(parent, QMessageBox::Warning, text, {});
 }
 
+void TDialogPrompts::about(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::about(parent, title, text);
+}
+
 TUserPrompts::TAnswer TDialogPrompts::askYesNoCancel(QWidget* parent, const QString& text) {
     switch (QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {

@@ -16,6 +16,8 @@ class TUserPrompts {
     virtual void information(QWidget* parent, const QString& text, const QString& detail = {}) = 0;
     // A warning box with an OK button.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // The about box: rich `text` under `title`.
+    virtual void about(QWidget* parent, const QString& title, const QString& text) = 0;
     [[nodiscard]] virtual TAnswer askYesNoCancel(QWidget* parent, const QString& text) = 0;
     [[nodiscard]] virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 
@@ -36,6 +38,7 @@ class TDialogPrompts : public TUserPrompts {
   public:
     void information(QWidget* parent, const QString& text, const QString& detail = {}) override;
     void warning(QWidget* parent, const QString& text) override;
+    void about(QWidget* parent, const QString& title, const QString& text) override;
     TAnswer askYesNoCancel(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filters,

@@ -247,13 +247,7 @@ void TProjectReader::readSoilLayers(TBlock block) {
             depth += m_words.ReadFloat();  // thicknesses add up to the depth, as stored
         }
         layers.setReal(SoilLayerColumn::kDepth, layer, depth);
-        TGridTable* parameters = layers.subTable(SoilLayerColumn::kParameters, layer);
-        if (parameters == nullptr) {
-            throw EInOutError(QStringLiteral("The soil layer table has no parameter table for "
-                                             "soil type %1.")
-                                  .arg(soilType));
-        }
-        readLayerParameters(*parameters, soilType);
+        readLayerParameters(rowTable(layers, SoilLayerColumn::kParameters, layer), soilType);
     }
 }
 
@@ -298,8 +292,8 @@ void TProjectReader::readExternalPyCurves(int sets) {
         }
         table.setReal(PyCurveSetColumn::kPMultiplier, set, pMultiplier);
         table.setReal(PyCurveSetColumn::kYMultiplier, set, yMultiplier);
-        TGridTable* curve = table.subTable(PyCurveSetColumn::kCurve, set);
-        if (curve != nullptr) readRows(*curve, points, {0, 1}, TConversion::AsShown);
+        readRows(rowTable(table, PyCurveSetColumn::kCurve, set), points, {0, 1},
+                 TConversion::AsShown);
     }
 }
 
@@ -310,8 +304,8 @@ void TProjectReader::readMomentEICurves(int sets) {
         table.setInteger(MomentEISetColumn::kFromNode, set, m_words.ReadInteger());
         table.setInteger(MomentEISetColumn::kToNode, set, m_words.ReadInteger());
         const int points = readCount();
-        TGridTable* curve = table.subTable(MomentEISetColumn::kCurve, set);
-        if (curve != nullptr) readRows(*curve, points, {0, 1}, TConversion::AsShown);
+        readRows(rowTable(table, MomentEISetColumn::kCurve, set), points, {0, 1},
+                 TConversion::AsShown);
     }
 }
 
@@ -353,6 +347,17 @@ int TProjectReader::readCount() {
         throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
     }
     return count;
+}
+
+TGridTable& TProjectReader::rowTable(const TGridTable& table, int column, int row) {
+    TGridTable* subTable = table.subTable(column, row);
+    if (subTable == nullptr) {
+        // Only a table definition without the template can cause this; the file is not at fault.
+        throw EInOutError(QStringLiteral("The table \"%1\" has no sub-table for row %2.")
+                              .arg(table.caption())
+                              .arg(row + 1));
+    }
+    return *subTable;
 }
 
 int TProjectReader::readOption(int highest) {

@@ -11,16 +11,18 @@ class TWordReader;
 
 // Reads project data files and stage files of every layout into the current project and its
 // tables. Any input/output error ends the reading where it happened: what was read stays, every
-// table is filled up to its minimum rows, the project is marked as not modified and the error's
-// message is handed back for the caller to show. An empty message means success.
+// table left without rows gets its default rows, the project is marked as not modified and the
+// error's message is handed back for the caller to show. An empty message means success.
 class TProjectReader {
   public:
     // The first block of the file and, for a project without stages, its long-term block.
     [[nodiscard]] static QString readProjectFile(TProgramData& project, const QByteArray& content,
                                                  TFileLayout layout);
+    // The same, from the file named by the project's file name.
     [[nodiscard]] static QString readProjectFile(TProgramData& project, TFileLayout layout);
     // One stage file, in the layout of the project's version flags, into the current stage.
     [[nodiscard]] static QString readStageFile(TProgramData& project, const QByteArray& content);
+    // The same, from the named file, which becomes the project's stage file name.
     [[nodiscard]] static QString readStageFile(TProgramData& project, const QString& stageFileName);
 
   private:
@@ -72,6 +74,8 @@ class TProjectReader {
     [[nodiscard]] int readCount();
     [[nodiscard]] int readChoice(int choices);
     [[nodiscard]] int readOption(int highest);
+    // The sub-table of a row, which every row of the file's sub-table columns has.
+    [[nodiscard]] static TGridTable& rowTable(const TGridTable& table, int column, int row);
 
     TProgramData& m_project;
     TFileTables m_tables;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -39,6 +40,22 @@ int FilesIn(const std::filesystem::path& dir) {
 
 }  // namespace
 
+TEST(Entry, TheLibraryExportsTheEntryUnderItsTwoNamesOnly) {
+    std::FILE* nm = popen("nm -D --defined-only " KELDRA_BIN_DIR "/libKeldraEngine.so", "r");
+    ASSERT_NE(nm, nullptr);
+    std::string exported;
+    char line[512];
+    while (std::fgets(line, sizeof line, nm) != nullptr) {
+        char kind = 0;
+        char name[256] = {};
+        if (std::sscanf(line, "%*s %c %255s", &kind, name) == 2 && kind == 'T') {
+            exported += std::string(name) + " ";
+        }
+    }
+    ASSERT_EQ(pclose(nm), 0);
+    EXPECT_EQ(exported, "IKELDRA _IKELDRA ");
+}
+
 TEST(Entry, AnArgumentOtherThanSixTouchesNoFile) {
     testing::EngineRun run;
     testing::WriteFile(run.dir() / "wall.kd5d", testing::LoadedCantilever().Text());
@@ -61,6 +78,29 @@ TEST(Entry, BothNamesRunTheProjectFromTheZeroState) {
         EXPECT_TRUE(std::filesystem::exists(run.dir() / "wall.kd5p"));
         EXPECT_TRUE(std::filesystem::exists(run.dir() / "wall.kd5r"));
     }
+}
+
+TEST(Entry, SecondRunOfALoadedLibraryStartsItsOwnRecord) {
+    testing::EngineRun run;
+    testing::WriteFile(run.dir() / "wall.kd5d", testing::LoadedCantilever().Text());
+    run.WriteNames();
+    void* handle = dlopen(KELDRA_BIN_DIR "/libKeldraEngine.so", RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(handle, nullptr) << dlerror();
+    auto entry = reinterpret_cast<Entry>(dlsym(handle, "IKELDRA"));
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(run.dir());
+    EXPECT_EQ(entry(6), 0);
+    const std::string first = testing::ReadFile(run.dir() / "wall.kd5p");
+    EXPECT_EQ(entry(6), 0);
+    const std::string second = testing::ReadFile(run.dir() / "wall.kd5p");
+    // A project that stops at once holds no result rows of the earlier run.
+    testing::WriteFile(run.dir() / "wall.kd5d", "Stops\r\n1 21\t1\t0\t0\t0 0 1 0 0\r\n");
+    EXPECT_EQ(entry(6), 0);
+    const std::string stopped = testing::ReadFile(run.dir() / "wall.kd5p");
+    std::filesystem::current_path(cwd);
+    dlclose(handle);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(stopped, "1 0 1\n");
 }
 
 TEST(Entry, ShortNamesFileWritesTheMessageAndReturns) {

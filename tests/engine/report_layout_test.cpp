@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine_run.h"
+#include "project_builder.h"
 
 namespace keldra {
 
@@ -48,6 +50,36 @@ TEST(ReportLayout, SmallProjectLineForLine) {
     ExpectSameLines(out.plot, testing::ReadFile(kData + "small_wall.kd5p"), "plot data");
     ExpectSameLines(out.notes, testing::ReadFile(kData + "small_wall.kd5r"), "run notes");
     EXPECT_EQ(out.report.find('\r'), std::string::npos) << "LF line ends";
+}
+
+TEST(ReportLayout, PlotBlockWithoutPressureOrCurves) {
+    testing::ProjectBuilder p;
+    p.loads = {"1\t0\t0\t1000\t0\t0"};
+    p.springs = {"0\t10\t1\t5000\t0"};
+    p.KPYOP = 1;  // the user-curve option on without curves counts as none
+    testing::EngineRun run;
+    const auto plot = run.Run(p.Text()).plot_lines();
+    ASSERT_EQ(plot.size(), 3u + 12u);
+    EXPECT_EQ(plot[0], "0");
+    EXPECT_EQ(plot[1], "1 0");
+    EXPECT_EQ(plot[2], "1 12 1");
+    EXPECT_EQ(plot[3].substr(0, 14), "    0.0000E+00");
+    EXPECT_EQ(plot[14].substr(0, 14), "    0.1320E+03") << "station NINC + 1";
+}
+
+TEST(ReportLayout, GenericUnitsKeepThePreviousLabels) {
+    std::vector<testing::ProjectBuilder> problems(2, testing::LoadedCantilever());
+    problems[0].KUNIT = 3;
+    problems[0].closing = 9;
+    problems[1].KUNIT = 2;
+    testing::EngineRun run;
+    const auto lines = run.Run(problems[0].Text() + problems[1].Text()).report_lines();
+    std::vector<std::string> lengths;
+    for (const std::string& line : lines) {
+        if (line.rfind("      INCREMENT LENGTH", 0) == 0)
+            lengths.push_back(line.substr(line.size() - 3));
+    }
+    EXPECT_EQ(lengths, (std::vector<std::string>{"  L", "  M"}));
 }
 
 TEST(ReportLayout, SiUnitLines) {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,8 +14,13 @@
 #include <QPrinter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
+#include "app/graphs/activelinesdialog.h"
+#include "app/graphs/graphcaptiondialog.h"
 #include "app/graphs/graphplot.h"
+#include "app/graphs/linenamesdialog.h"
 #include "app/graphs/plotcanvas.h"
 #include "app/graphs/plotlayout.h"
 #include "app/graphs/plotlegend.h"
@@ -232,4 +239,59 @@ TEST(TPlotForm, PrintsOnePageWithTheLegend) {
     if (!keep.isEmpty()) page.save(keep + "/printed.png");
     // On paper the plot reaches the right edge of the page area: its frame is the last column.
     EXPECT_EQ(page.pixelColor(page.width() - 1, page.height() / 2), QColor(Qt::black));
+}
+
+namespace {
+
+QAction* plotItem(const TPlotForm& form, const QString& text) {
+    for (QAction* a : form.plotMenu()->actions())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+// Runs `answer` on the modal dialog that `item` opens.
+template <typename Dialog>
+void answerDialog(QAction* item, const std::function<void(Dialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        answer(*dialog);
+    });
+    item->trigger();
+}
+
+}  // namespace
+
+TEST(TPlotForm, TheMenuDialogsApplyOnlyWhatTheyShould) {
+    OpenForm f(3);
+    // A rename followed by Cancel leaves every curve as it was.
+    answerDialog<TfrmLineNames>(plotItem(*f.form, "&Edit Legend"), [](TfrmLineNames& d) {
+        d.lbLines()->setCurrentRow(1);
+        d.edLine()->setText("Excavation");
+        d.commitEdit();
+        d.reject();
+    });
+    EXPECT_TRUE(f.graph.Lines()[1].Name.isEmpty());
+    answerDialog<TfrmLineNames>(plotItem(*f.form, "&Edit Legend"), [](TfrmLineNames& d) {
+        d.lbLines()->setCurrentRow(1);
+        d.edLine()->setText("Excavation");
+        d.commitEdit();
+        d.accept();
+    });
+    EXPECT_EQ(f.graph.Lines()[1].Name, "Excavation");
+
+    answerDialog<TfrmActiveLines>(plotItem(*f.form, "&Active Curves"), [](TfrmActiveLines& d) {
+        d.setAll(false);
+        d.accept();
+    });
+    EXPECT_FALSE(f.graph.Lines()[0].Active);
+    EXPECT_TRUE(f.form->legend()->entries().empty());
+
+    // The title is taken however its dialog is closed.
+    answerDialog<TfrmGraphCaption>(plotItem(*f.form, "&Graph Title"), [](TfrmGraphCaption& d) {
+        d.edtCaption()->setText("Wall A");
+        d.reject();
+    });
+    EXPECT_EQ(f.graph.Title, "Wall A");
+    EXPECT_FALSE(f.graph.TitleOnTop);
 }

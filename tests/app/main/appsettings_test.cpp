@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include "qtprint.h"
+
 TEST(AppSettings, RoundTripUnderTheProgramsGroupAndValueNames) {
     TAppSettings written;
     written.editorPath = "/usr/bin/gedit";

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include "qtprint.h"
+
 TEST(DlgStaged, ShowsTheCountAndEnablesTheFieldOnlyWithStages) {
     TDlgStaged single(1);
     EXPECT_EQ(single.windowTitle(), "Staged Construction Options");

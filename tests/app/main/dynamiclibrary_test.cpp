@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "qtprint.h"
+
 namespace {
 
 std::string fixture(const char* name) { return std::string(KELDRA_FIXTURE_LIBS) + "/" + name; }

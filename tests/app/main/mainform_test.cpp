@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QToolBar>
 
 #include "app/project/programdata.h"
@@ -257,4 +258,21 @@ TEST(MainForm, TheUnitsMenuSwitchesTheProject) {
     EXPECT_TRUE(f.form->session().isModified());
     a.units[1]->trigger();  // the same system again converts nothing
     EXPECT_DOUBLE_EQ(project.wall.freeHeight, 3.048);
+}
+
+TEST(MainForm, TheAboutBoxNamesTheProgramItsVersionAndTheEngine) {
+    TMainFormFixture f(QCoreApplication::applicationDirPath());
+    f.form->actions().about->trigger();
+    ASSERT_EQ(f.log.messages.size(), 1);
+    const QString text = f.log.messages.first();
+    EXPECT_EQ(f.log.dialogTitles, QStringList{"About KELDRA 2015"});
+    EXPECT_TRUE(text.contains("KELDRA 2015"));
+    EXPECT_TRUE(text.contains("Version 2015.5.6"));
+    EXPECT_TRUE(text.contains(QCoreApplication::applicationDirPath() + "/libKeldraEngine.so"));
+    EXPECT_TRUE(text.contains("interface version 6"));
+
+    QTemporaryDir empty;
+    TMainFormFixture missing(empty.path());
+    missing.form->actions().about->trigger();
+    EXPECT_TRUE(missing.log.messages.first().contains("is missing from " + empty.path()));
 }

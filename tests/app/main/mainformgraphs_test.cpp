@@ -114,3 +114,28 @@ TEST(MainFormGraphs, ReopeningAProjectWithResultsLoadsThem) {
                   run.form->graphs().pltPY.LineCount(TCurveList::Lines));
     }
 }
+
+TEST(MainFormGraphs, TheThreePanelGraphTakesSoilLayersAndWallFromTheProject) {
+    TMainFormFixture f;
+    const QString project = f.path("Rock.kd5d");
+    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/rock_generated.kd5d", project));
+    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/tests/app/graphs/data/one_block_english.kd5p",
+                            f.path("Rock.kd5p")));
+    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    ASSERT_TRUE(f.form->resultsLoaded());
+    const TGraphPlot& dms = f.form->graphs().pltDMS;
+    QStringList names;
+    for (const TLine& line : dms.LayerLines()) names << line.Name;
+    EXPECT_EQ(names, (QStringList{" SAND ", "WEAK ROCK", "STRONG ROCK", "PILE", "PILE"}));
+    EXPECT_EQ(dms.WallLineCount, 3);
+    for (const TLine& line : dms.LayerLines()) EXPECT_EQ(line.PointCount(), 1);
+    // Depths in feet: the layer bottoms as the soil table shows them (150, 260 and 400 in the
+    // file), the tip 40 increments of 6 in, the free height 120 in.
+    const std::vector<TLine>& lines = dms.LayerLines();
+    EXPECT_EQ(lines[0].Points[0], (TFloatPoint{7, 12.5}));
+    EXPECT_EQ(lines[1].Points[0].X, 10);
+    EXPECT_NEAR(lines[2].Points[0].Y, 400 / 12.0, 1e-9);
+    EXPECT_EQ(lines[3].Points[0], (TFloatPoint{0, 20}));
+    EXPECT_EQ(lines[4].Points[0], (TFloatPoint{0, 10}));
+    keepPictures(*f.form, "rock_layers");
+}

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QObject>
 
+#include "qtprint.h"
+
 namespace {
 
 struct TActionsFixture {

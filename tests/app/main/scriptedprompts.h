@@ -32,6 +32,10 @@ class TScriptedPrompts : public TUserPrompts {
         m_log.messages << text;
         m_log.warnings << text;
     }
+    void about(QWidget*, const QString& title, const QString& text) override {
+        m_log.dialogTitles << title;
+        m_log.messages << text;
+    }
     TAnswer askYesNoCancel(QWidget*, const QString& text) override {
         m_log.questions << text;
         return next(answers, TAnswer::Cancel);

@@ -82,6 +82,15 @@ TEST_F(ConstructionStagesTest, SelectingAStageStoresTheEditsAndKeepsTheModifiedS
     EXPECT_EQ(project.title, "New Wall");
 }
 
+TEST_F(ConstructionStagesTest, AStageWithoutFileKeepsTheInputInMemory) {
+    ASSERT_EQ(ConstructionStages::setStageCount(project, 2), "");
+    ASSERT_TRUE(QFile::remove(stageFile(2)));
+    project.wall.increments = 33;
+    ASSERT_EQ(ConstructionStages::selectStage(project, 2), "");
+    EXPECT_EQ(project.wall.increments, 33);
+    EXPECT_EQ(project.stages.current, 2);
+}
+
 TEST_F(ConstructionStagesTest, CopyPreviousStage) {
     ASSERT_EQ(ConstructionStages::setStageCount(project, 3), "");
     project.wall.increments = 40;

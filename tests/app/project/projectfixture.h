@@ -91,18 +91,21 @@ inline void TProjectFixture::fillEveryTable() {
     file.concentratedLoads.setInteger(2, 0, 8);
     file.concentratedLoads.setReal(3, 0, 1500);
     file.concentratedLoads.setReal(4, 0, -25000.5);
+    file.concentratedLoads.setInteger(1, 1, 10);
+    file.concentratedLoads.setInteger(2, 1, 12);
     file.concentratedLoads.setReal(5, 1, 1e-7);
 
     file.springs.setRowCount(2);
-    file.springs.setInteger(0, 1, 2);
     file.springs.setInteger(1, 0, 10);
     file.springs.setInteger(2, 0, 12);
+    file.springs.setInteger(1, 1, 20);
+    file.springs.setInteger(2, 1, 20);
     file.springs.setReal(3, 0, 2000.5);
     file.springs.setReal(4, 1, 123456789012.0);
 
     file.tiebacks.setRowCount(2);
     for (int row = 0; row < 2; ++row) {
-        const double values[] = {8.0 + row * 6, 1.25, 29000000, 15.5, 15, 8};
+        const double values[] = {8.0 + row * 2, 1.25, 29000000, 15.5, 15, 8};
         for (int column = 0; column < 6; ++column)
             file.tiebacks.setReal(column, row, values[column]);
     }

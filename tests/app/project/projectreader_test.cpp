@@ -97,7 +97,7 @@ TEST(ProjectReader, EnglishValuesReturnToTheUnitsShown) {
     const TGridTable& clay = *target.file.soilLayers.subTable(SoilLayerColumn::kParameters, 2);
     EXPECT_NEAR(clay.real(1, 1), 2002.0, 1e-4);                        // psf
     EXPECT_DOUBLE_EQ(target.file.distributedLoads.real(1, 2), 207.0);  // lb/ft
-    EXPECT_DOUBLE_EQ(target.file.tiebacks.real(0, 1), 14.0);           // ft, as written
+    EXPECT_DOUBLE_EQ(target.file.tiebacks.real(0, 1), 10.0);           // ft, as written
 }
 
 TEST(ProjectReader, ErrorKeepsWhatWasReadAndLeavesAUsableProject) {
