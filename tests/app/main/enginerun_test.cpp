@@ -103,3 +103,23 @@ TEST(EngineRun, ALibraryWithoutTheEntryIsReported) {
     EXPECT_EQ(f.log.messages, QStringList{"Attempt to initialize DLL failed"});
     EXPECT_TRUE(f.log.details.first().contains("_IKELDRA"));
 }
+
+TEST(EngineRun, AStagedExampleRunsEveryStage) {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    TMainFormFixture f(programFolder);
+    const QString project = f.path("Staged.kd5d");
+    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", project));
+    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    ASSERT_EQ(f.form->session().stageCount(), 2);
+    f.form->selectStage(2);
+
+    f.form->runAnalysis();
+    EXPECT_EQ(f.log.messages.last(), kCompleted);
+    QFile report(f.path("Staged.kd5o"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QByteArray text = report.readAll();
+    EXPECT_TRUE(text.contains("Stage No : 1"));
+    EXPECT_TRUE(text.contains("Stage No : 2"));
+    EXPECT_FALSE(QFileInfo::exists(programFolder + "/NAMES.dat"));
+    EXPECT_EQ(f.form->session().currentStage(), 2);  // the run keeps the stage shown
+}

@@ -177,3 +177,18 @@ TEST(FileCommands, TheCommandLineNameWithoutExtensionMeansA2013File) {
     missing.form->openFromCommandLine(missing.path("Nothing.kd5d"));
     EXPECT_TRUE(missing.form->session().isNew());
 }
+
+TEST(FileCommands, AReadingErrorIsShownAndTheProgramGoesOn) {
+    TMainFormFixture f;
+    const QString broken = f.path("Broken.kd5d");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("A title\nnot numbers at all\n");
+    file.close();
+    EXPECT_TRUE(f.form->openFileByName(broken, TFileLayout::Current));
+    ASSERT_EQ(f.log.messages.size(), 2);
+    EXPECT_FALSE(f.log.messages.first().isEmpty());
+    EXPECT_EQ(f.log.messages.last(), readMessage("Broken.kd5d"));
+    EXPECT_EQ(f.form->session().project().title, "A title");
+    EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Broken.kd5d");
+}
