@@ -2,10 +2,10 @@
 
 #include <xlsxwriter.h>
 
+#include <QFile>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "app/export/columnname.h"
 #include "app/export/exporterror.h"
@@ -105,17 +105,14 @@ void setAxis(lxw_chart_axis* axis, const QString& title) {
 }  // namespace
 
 TPlotWorkbook::TPlotWorkbook(const QString& fileName)
-    : m_workbook(checked(workbook_new(fileName.toUtf8().constData()))) {
-    m_legend = checked(workbook_add_worksheet(m_workbook, kLegendSheet.toUtf8().constData()));
+    : m_workbook(checked(workbook_new(QFile::encodeName(fileName).constData())),
+                 lxw_workbook_free) {
+    m_legend = checked(workbook_add_worksheet(m_workbook.get(), kLegendSheet.toUtf8().constData()));
     writeLegendHeader();
 }
 
-TPlotWorkbook::~TPlotWorkbook() {
-    if (m_workbook) lxw_workbook_free(m_workbook);
-}
-
 void TPlotWorkbook::writeLegendHeader() {
-    m_headerFormat = checked(workbook_add_format(m_workbook));
+    m_headerFormat = checked(workbook_add_format(m_workbook.get()));
     format_set_bold(m_headerFormat);
     format_set_align(m_headerFormat, LXW_ALIGN_VERTICAL_CENTER);
     for (int i = 0; i < kHeaders.size(); ++i) {
@@ -151,7 +148,7 @@ void TPlotWorkbook::writeLegendRow(int plot, const QString& caption) {
 
 void TPlotWorkbook::addDataSheet(int plot, const TGraphPlot& graph) {
     lxw_worksheet* data =
-        checked(workbook_add_worksheet(m_workbook, pageName(plot).toUtf8().constData()));
+        checked(workbook_add_worksheet(m_workbook.get(), pageName(plot).toUtf8().constData()));
     writeLink(data, 0, kBackLinkColumn, kLegendSheet, "Go to Legend Page");
     writeText(data, 0, 0, graph.Caption);
     writeText(data, kXTitleRow, 0, "X");
@@ -179,9 +176,9 @@ void TPlotWorkbook::addDataSheet(int plot, const TGraphPlot& graph) {
 void TPlotWorkbook::addChartSheet(int plot, const TGraphPlot& graph) {
     writeText(m_legend, kHeaderRow + plot, kStatusColumn, "In Progress, Chart");
     lxw_chartsheet* sheet =
-        checked(workbook_add_chartsheet(m_workbook, chartName(plot).toUtf8().constData()));
+        checked(workbook_add_chartsheet(m_workbook.get(), chartName(plot).toUtf8().constData()));
     lxw_chart* chart =
-        checked(workbook_add_chart(m_workbook, LXW_CHART_SCATTER_STRAIGHT_WITH_MARKERS));
+        checked(workbook_add_chart(m_workbook.get(), LXW_CHART_SCATTER_STRAIGHT_WITH_MARKERS));
     const QString page = pageName(plot);
     // A graph without points still charts its curves, over one empty row.
     const int rows = std::max(graph.PointCount(TCurveList::Lines), 1);
@@ -207,7 +204,4 @@ void TPlotWorkbook::addChartSheet(int plot, const TGraphPlot& graph) {
     check(chartsheet_set_chart(sheet, chart));
 }
 
-void TPlotWorkbook::write() {
-    lxw_workbook* workbook = std::exchange(m_workbook, nullptr);
-    check(workbook_close(workbook));
-}
+void TPlotWorkbook::write() { check(workbook_close(m_workbook.release())); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class TGraphPlot;
 struct lxw_workbook;
@@ -18,13 +19,11 @@ class TPlotWorkbook {
   public:
     // A workbook with the legend sheet and its header, to be written to `fileName`.
     explicit TPlotWorkbook(const QString& fileName);
-    ~TPlotWorkbook();
-    TPlotWorkbook(const TPlotWorkbook&) = delete;
-    TPlotWorkbook& operator=(const TPlotWorkbook&) = delete;
 
     // Adds the next plot: its legend row, its data sheet and its chart sheet.
     void addPlot(const TGraphPlot& graph);
-    // Writes the file, once; the workbook cannot be changed afterwards.
+    // Writes the file, once; the workbook cannot be changed afterwards. A workbook that is not
+    // written is discarded.
     void write();
 
   private:
@@ -33,7 +32,8 @@ class TPlotWorkbook {
     void addDataSheet(int plot, const TGraphPlot& graph);
     void addChartSheet(int plot, const TGraphPlot& graph);
 
-    lxw_workbook* m_workbook;
+    // Freed unwritten unless write() hands it over.
+    std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> m_workbook;
     lxw_worksheet* m_legend = nullptr;
     lxw_format* m_headerFormat = nullptr;
     int m_plotCount = 0;
