@@ -134,6 +134,7 @@ void TPlotWorkbook::addPlot(const TGraphPlot& graph) {
     writeLegendRow(plot, graph.Caption);
     addDataSheet(plot, graph);
     addChartSheet(plot, graph);
+    // The file is written whole or not at all, so a listed plot is always complete.
     writeText(m_legend, kHeaderRow + plot, kStatusColumn, "Complete");
 }
 
@@ -143,7 +144,6 @@ void TPlotWorkbook::writeLegendRow(int plot, const QString& caption) {
     writeText(m_legend, row, kPlotNameColumn, caption);
     writeLink(m_legend, row, kSheetNameColumn, pageName(plot), pageName(plot));
     writeText(m_legend, row, kChartNameColumn, chartName(plot));
-    writeText(m_legend, row, kStatusColumn, "In Progress, Data");
 }
 
 void TPlotWorkbook::addDataSheet(int plot, const TGraphPlot& graph) {
@@ -174,7 +174,6 @@ void TPlotWorkbook::addDataSheet(int plot, const TGraphPlot& graph) {
 }
 
 void TPlotWorkbook::addChartSheet(int plot, const TGraphPlot& graph) {
-    writeText(m_legend, kHeaderRow + plot, kStatusColumn, "In Progress, Chart");
     lxw_chartsheet* sheet =
         checked(workbook_add_chartsheet(m_workbook.get(), chartName(plot).toUtf8().constData()));
     lxw_chart* chart =

@@ -112,3 +112,18 @@ TEST(ExportPlotsToWorkbook, ValuesAreNumbersAsASpreadsheetHoldsThem) {
     EXPECT_TRUE(sheet.contains("<c r=\"A7\" t=\"s\">")) << sheet.data();
     EXPECT_TRUE(part(target, "xl/sharedStrings.xml").contains("<t>inf</t>"));
 }
+
+TEST(ExportPlotsToWorkbook, CurvesWithoutPointsAndFormulaLikeNamesStillChart) {
+    QTemporaryDir folder;
+    const QString target = folder.filePath("empty.xlsx");
+    TGraphPlot graph;
+    fill(graph, 1);
+    graph.SetPointCount(TCurveList::Lines, 0);
+    graph.Lines()[0].Name = "=A1+1";
+    ExportPlotsToWorkbook({&graph}, target);
+    const QByteArray chart = part(target, "xl/charts/chart1.xml");
+    // The name comes from its cell, the values from one empty row.
+    EXPECT_TRUE(chart.contains("<c:tx><c:strRef><c:f>Page_1!$A$4</c:f>")) << chart.data();
+    EXPECT_TRUE(chart.contains("<c:f>Page_1!$B$6:$B$6</c:f>")) << chart.data();
+    EXPECT_TRUE(part(target, "xl/sharedStrings.xml").contains("<t>=A1+1</t>"));
+}
