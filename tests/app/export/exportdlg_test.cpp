@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <array>
@@ -110,6 +111,13 @@ TEST(TDlgExport, ShowsItsListButtonsAndNotes) {
     EXPECT_EQ(notes, (QStringList{"An Excel instance (if available) will open. ",
                                   "Please wait until all the data has been exported to Excel.",
                                   "Please note that you need to save the excel file afterwards."}));
+
+    // A picture of the dialog when KELDRA_RENDER_DIR names a folder.
+    const QString dir = qEnvironmentVariable("KELDRA_RENDER_DIR");
+    if (dir.isEmpty()) return;
+    f.enabled[4] = false;
+    f.dialog.show();
+    EXPECT_TRUE(f.dialog.grab().save(QDir(dir).filePath("Export to Excel.png")));
 }
 
 TEST(TDlgExport, ActivationTicksExactlyTheEnabledGraphs) {
