@@ -155,6 +155,11 @@ class LegendSheet(unittest.TestCase):
         for n in range(1, 8):
             expected += ["Page_%d" % n, "Plot_%d" % n]
         self.assertEqual(book.names, expected)
+        # The workbook opens on the legend.
+        view = book.xml(book.parts["Legend"]).find("m:sheetViews/m:sheetView", NS)
+        self.assertEqual(view.get("tabSelected"), "1")
+        workbook_view = book.xml("xl/workbook.xml").find("m:bookViews/m:workbookView", NS)
+        self.assertEqual(workbook_view.get("activeTab", "0"), "0")
 
     def test_no_ticked_entry_gives_only_the_legend_with_its_header(self):
         book = Workbook("legend_only.xlsx")
