@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libbenchmark-dev libfmt-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
-  libgl-dev libgl1-mesa-dri libxlsxwriter-dev
+  libgl-dev libgl1-mesa-dri libxlsxwriter-dev libminizip-dev
   xvfb xauth python3
 )
 

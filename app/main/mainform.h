@@ -59,6 +59,8 @@ class TMainForm : public QMainWindow {
     // Files dropped on the window: the first one opens.
     bool openDroppedFiles(const QList<QUrl>& urls);
     void runAnalysis();
+    // "Export Plots To Excel": the export dialog, modal.
+    void exportPlots();
     void selectStage(int stage);
     void copyPreviousStage();
     // Applies the count chosen in the Staged Construction Options window.

@@ -45,6 +45,7 @@ void TMainForm::connectGraphActions() {
                 [this, g] { TPlotForm::Show(graphOf(TGraph(g)), m_mdiArea); });
     connect(m_actions.deflectionMomentShear, &QAction::triggered, this,
             [this] { TPlotForm::Show(m_graphs.pltDMS, m_mdiArea); });
+    connect(m_actions.exportPlots, &QAction::triggered, this, [this] { exportPlots(); });
 }
 
 // What the loader takes from the project: units, the long-term option, the soil layers and
