@@ -247,11 +247,13 @@ void TTableForm::updateGridSize() {
     const int first = std::clamp(m_grid->columnAt(0), 0, m_grid->columnCount() - columns);
     const QSize size = gridLayout(metrics, first, columns, 0, m_rowsShown).size;
     m_grid->setPreferredSize(size);
-    // A dragged edge may leave one column and one row.
-    const QSize least =
-        gridLayout(metrics, first, std::min(columns, 1), 0, std::min(m_rowsShown, 1)).size;
-    m_grid->setMinimumHeight(least.height());
-    m_grid->setMinimumWidth(std::max(least.width(), std::min(size.width(), rowButtonTextWidth())));
+    // A dragged edge may leave one column or one row.
+    const int leastWidth =
+        gridLayout(metrics, first, std::min(columns, 1), 0, m_rowsShown).size.width();
+    const int leastHeight =
+        gridLayout(metrics, first, columns, 0, std::min(m_rowsShown, 1)).size.height();
+    m_grid->setMinimumHeight(leastHeight);
+    m_grid->setMinimumWidth(std::max(leastWidth, std::min(size.width(), rowButtonTextWidth())));
 }
 
 void TTableForm::resizeEvent(QResizeEvent* event) {

@@ -168,6 +168,16 @@ TEST_F(TableForm, ADraggedEdgeSnapsToWholeRows) {
     EXPECT_EQ(form->columnsShown(), grid.columnCount());
 }
 
+TEST_F(TableForm, AWindowShowingEveryRowKeepsItsGridToThem) {
+    TTableForm* form = f.show(f.table(TableName::PileSect));  // one row, no scroll bars
+    const TTableGrid& grid = *form->grid();
+    const QSize shown = form->size();
+    form->resize(shown + QSize(0, grid.verticalHeader()->defaultSectionSize() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), shown);
+    EXPECT_EQ(grid.height(), grid.sizeHint().height());
+}
+
 TEST_F(TableForm, RowButtonsNeedADataRow) {
     TTableForm* form = f.show(f.table(TableName::BoundCond));
     form->addRow();
