@@ -101,7 +101,7 @@ Step GenerateEarthPressure(EngineState& s) {
     WriteWallInformation(s.files.report, s);
     WriteSurchargeInformation(s.files.report, s);
     if (SurchargeNeedsFreeHeight(s.soil, s.grid.HFREE))
-        return StopRun(s, "     ERROR STOP -- SURCHARGE LOADS NEED A FREE HEIGHT ABOVE ZERO");
+        return StopRun(s, kSurchargeNeedsFreeHeight);
 
     SublayerTable table = BuildSublayers(s.soil, s.grid.HFREE);
     WriteSoilInformation(s.files.report, table, s.labels.code);

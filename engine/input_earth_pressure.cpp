@@ -9,6 +9,7 @@
 #include "engine/plot_data.h"
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
+#include "engine/surcharge.h"
 
 namespace keldra {
 
@@ -57,6 +58,8 @@ Step ReadUserTable(EngineState& s, FreeFormatReader& in) {
     }
     if (NeedsSoilBlock(s)) {
         if (ReadSoilBlock(s, in) == Step::kStop) return Step::kStop;
+        if (SurchargeNeedsFreeHeight(s.soil, s.grid.HFREE))
+            return StopRun(s, kSurchargeNeedsFreeHeight);
         if (s.soil.NSUR > 0) {
             for (int k = 1; k <= n; ++k) {
                 ep.PASUR[k] = SurchargePressureAt(s, ep.ZEP[k]) * s.earthPressureWidth;

@@ -14,6 +14,9 @@ namespace keldra {
 inline constexpr std::string_view kStationsNotInOrder = "     ERROR STOP -- STATIONS NOT IN ORDER";
 inline constexpr std::string_view kNegativeCount =
     "     ERROR -- NEGATIVE ROW COUNT IN THE INPUT DATA FILE";
+// The point and line surcharge formulas scale by the free height.
+inline constexpr std::string_view kSurchargeNeedsFreeHeight =
+    "     ERROR STOP -- SURCHARGE LOADS NEED A FREE HEIGHT ABOVE ZERO";
 
 // Two empty lines and the message line.
 [[nodiscard]] Step StopRun(EngineState& s, std::string_view message);

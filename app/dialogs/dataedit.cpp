@@ -21,7 +21,15 @@ QString limitText(double limit) {
 }  // namespace
 
 TDataEdit::TDataEdit(const QString& caption, TUserPrompts& prompts, QWidget* parent)
-    : QLineEdit(parent), m_label(new QLabel(parent)), m_prompts(prompts), m_caption(caption) {
+    : TDataEdit(
+          caption, [this, &prompts](const QString& text) { prompts.information(this, text); },
+          parent) {}
+
+TDataEdit::TDataEdit(const QString& caption, TMessage message, QWidget* parent)
+    : QLineEdit(parent),
+      m_label(new QLabel(parent)),
+      m_message(std::move(message)),
+      m_caption(caption) {
     m_label->setBuddy(this);
     updateLabel();
     showNumber(m_value);
@@ -66,7 +74,7 @@ void TDataEdit::showNumber(double value) {
 
 bool TDataEdit::refuse(const QString& message) {
     m_validating = true;
-    m_prompts.information(this, message);
+    m_message(message);
     m_validating = false;
     return false;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 #include <limits>
 
 class QLabel;
@@ -14,7 +15,12 @@ class TDataEdit : public QLineEdit {
     Q_OBJECT
 
   public:
+    // Where the field's messages go.
+    using TMessage = std::function<void(const QString&)>;
+
+    // Messages in an information box of the prompts.
     TDataEdit(const QString& caption, TUserPrompts& prompts, QWidget* parent = nullptr);
+    TDataEdit(const QString& caption, TMessage message, QWidget* parent = nullptr);
 
     // The label: the caption, and with a unit string a blank and the unit
     // label in parentheses ("&Free Height of Wall, H (ft)").
@@ -51,7 +57,7 @@ class TDataEdit : public QLineEdit {
     bool refuse(const QString& message);
 
     QLabel* m_label;
-    TUserPrompts& m_prompts;
+    TMessage m_message;
     QString m_caption;
     QString m_unitsString;
     int m_units = 1;

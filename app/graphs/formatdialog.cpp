@@ -4,15 +4,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
 
-#include "app/tables/evaluator.h"
-#include "app/tables/tableerror.h"
+#include "app/dialogs/dataedit.h"
 
 namespace {
 
@@ -20,29 +18,30 @@ constexpr double kMinimumInches = 2;
 constexpr double kMinimumPpi = 10;
 constexpr double kMaximumPpi = std::numeric_limits<qint32>::max();
 
-QString limitText(double limit) { return QLocale().toString(limit, 'g', 15); }
-
 }  // namespace
 
 TdlgFormat::TdlgFormat(QImage& bitmap, QWidget* parent)
     : QDialog(parent), m_bitmap(bitmap), m_message(InformationBox(this)) {
     setWindowTitle("Save Attributes");
-    m_height = {nullptr, kMinimumInches, std::numeric_limits<double>::max(), false, 4};
-    m_width = {nullptr, kMinimumInches, std::numeric_limits<double>::max(), false, 6};
-    m_ppi = {nullptr, kMinimumPpi, kMaximumPpi, true, 72};
-
     auto* fields = new QFormLayout;
-    auto addRow = [&](TField& field, const char* name, const QString& label) {
-        field.edit = new QLineEdit(QLocale().toString(field.value, 'g', 15), this);
-        field.edit->setObjectName(name);
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(field.edit);
-        fields->addRow(caption, field.edit);
-        connect(field.edit, &QLineEdit::editingFinished, this, [this, &field] { validate(field); });
+    auto addField = [&](const char* name, const QString& caption, const QString& units,
+                        double minimum, double maximum, double value) {
+        auto* field = new TDataEdit(
+            caption, [this](const QString& text) { m_message(text); }, this);
+        field->setObjectName(name);
+        field->setUnitsString(units);
+        field->setLimits(minimum, maximum);
+        field->setValue(value);
+        // Enter presses OK, which checks every field.
+        disconnect(field, &QLineEdit::returnPressed, field, nullptr);
+        fields->addRow(field->editLabel(), field);
+        return field;
     };
-    addRow(m_height, "deHeight", "&Height (in)");
-    addRow(m_width, "deWidth", "&Width (in)");
-    addRow(m_ppi, "dePPI", "&Pixels Per Inch");
+    const double unlimited = std::numeric_limits<double>::max();
+    m_height = addField("deHeight", "&Height", "in", kMinimumInches, unlimited, 4);
+    m_width = addField("deWidth", "&Width", "in", kMinimumInches, unlimited, 6);
+    m_ppi = addField("dePPI", "&Pixels Per Inch", "", kMinimumPpi, kMaximumPpi, 72);
+    m_ppi->setIntegerOnly(true);
 
     auto* colours = new QGroupBox("Colors", this);
     auto* colourColumn = new QVBoxLayout(colours);
@@ -66,34 +65,6 @@ TdlgFormat::TdlgFormat(QImage& bitmap, QWidget* parent)
     column->addWidget(buttons);
 }
 
-void TdlgFormat::validate(TField& field) {
-    double value = 0;
-    try {
-        value = TEvaluator().evaluate(field.edit->text());
-    } catch (const ETableError& e) {
-        field.edit->setText(QLocale().toString(field.value, 'g', 15));
-        m_message(field.integerOnly ? QStringLiteral("Entry must be a valid integer.")
-                                    : e.message());
-        return;
-    }
-    if (field.integerOnly && value != std::round(value)) {
-        field.edit->setText(QLocale().toString(field.value, 'g', 15));
-        m_message("Entry must be an integer.");
-        return;
-    }
-    QString message;
-    if (value < field.minimum) {
-        value = field.minimum;
-        message = "Entry must be greater than or equal to " + limitText(field.minimum);
-    } else if (value > field.maximum) {
-        value = field.maximum;
-        message = "Entry must be less than or equal to " + limitText(field.maximum);
-    }
-    field.value = value;
-    field.edit->setText(QLocale().toString(value, 'g', 15));
-    if (!message.isEmpty()) m_message(message);
-}
-
 QSize TdlgFormat::PixelSize(double widthInches, double heightInches, double ppi) {
     const double w = std::round(ppi * widthInches);
     const double h = std::round(ppi * heightInches);
@@ -103,15 +74,21 @@ QSize TdlgFormat::PixelSize(double widthInches, double heightInches, double ppi)
 }
 
 void TdlgFormat::confirm() {
-    for (TField* field : {&m_height, &m_width, &m_ppi}) validate(*field);
-    const QSize size = PixelSize(m_width.value, m_height.value, m_ppi.value);
+    for (TDataEdit* field : {m_height, m_width, m_ppi}) {
+        if (!field->validate()) {
+            field->setFocus();
+            return;
+        }
+    }
+    const double ppi = m_ppi->value();
+    const QSize size = PixelSize(m_width->value(), m_height->value(), ppi);
     QImage sized = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
     if (sized.isNull()) {
         done(OutOfMemory);
         return;
     }
-    sized.setDotsPerMeterX(static_cast<int>(std::lround(m_ppi.value / 0.0254)));
-    sized.setDotsPerMeterY(static_cast<int>(std::lround(m_ppi.value / 0.0254)));
+    sized.setDotsPerMeterX(static_cast<int>(std::lround(ppi / 0.0254)));
+    sized.setDotsPerMeterY(static_cast<int>(std::lround(ppi / 0.0254)));
     m_bitmap = std::move(sized);
     done(Ok);
 }

@@ -279,11 +279,14 @@ void TMainForm::refreshCommands() {
 
 // Everything that follows a new project in memory: caption, menu layout,
 // stage state and the commands.
+// Every path that replaces the project ends here: the menus and the input
+// windows that stayed open follow the new project.
 void TMainForm::afterProjectReplaced() {
     updateCaption();
     applyShortAndLongTermLayout();
     showStageState();
     refreshCommands();
+    m_dataWindows->refresh();
 }
 
 void TMainForm::storeActiveChildValues() {

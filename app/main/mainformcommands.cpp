@@ -162,11 +162,9 @@ bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     putOnTopOfRecentFiles(fullName);
     m_prompts->information(
         this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
-    applyShortAndLongTermLayout();
     if (m_session.stageCount() > 1)
         runFileCommand([&] { return m_session.prepareStageFiles(layout); });
-    showStageState();
-    refreshCommands();
+    afterProjectReplaced();
     return true;
 }
 

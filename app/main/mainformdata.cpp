@@ -47,11 +47,10 @@ void TMainForm::connectDataActions() {
     table(a.momentEICurves, TableName::MEICurves2);
 
     // Connected after the commands themselves: the open input windows show the
-    // converted values after a unit switch, and the values of the project or
-    // stage that replaced the one they showed.
-    std::vector<QAction*> replacing{a.fileNew, a.fileOpen, a.copyPreviousStage};
+    // converted values after a unit switch, and the values of the stage that
+    // replaced the one they showed. A replaced project refreshes them itself.
+    std::vector<QAction*> replacing{a.copyPreviousStage};
     replacing.insert(replacing.end(), a.units.begin(), a.units.end());
-    replacing.insert(replacing.end(), a.recentFiles.begin(), a.recentFiles.end());
     replacing.insert(replacing.end(), a.stages.begin(), a.stages.end());
     for (QAction* action : replacing)
         connect(action, &QAction::triggered, this, [this] { m_dataWindows->refresh(); });

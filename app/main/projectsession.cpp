@@ -8,7 +8,6 @@
 #include "app/project/projectreader.h"
 #include "app/project/projectwriter.h"
 #include "app/project/soilparameterline.h"
-#include "app/project/stagefiles.h"
 #include "app/tables/gridtable.h"
 #include "app/tables/projecttables.h"
 
@@ -50,16 +49,7 @@ void TProjectSession::save() {
 
 void TProjectSession::saveAs(const QString& newName) {
     if (stageCount() > 1) {
-        // Wall.kd4d and Wall.kd5d share their stage files: nothing to move.
-        const bool sameStageFiles =
-            StageFiles::stageFileName(newName, 1) == StageFiles::stageFileName(fileName(), 1);
-        if (!sameStageFiles) {
-            ConstructionStages::saveStagedProjectAs(*m_project, newName);
-            return;
-        }
-        m_project->files.previousName = fileName();
-        m_project->files.fileName = newName;
-        ConstructionStages::saveStagedProject(*m_project);
+        ConstructionStages::saveStagedProjectAs(*m_project, newName);
         return;
     }
     const QString previous = m_project->files.fileName;

@@ -9,6 +9,14 @@
 
 namespace StageFiles {
 
+namespace {
+
+bool isSameFile(const QString& a, const QString& b) {
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+}  // namespace
+
 QString stageFileName(const QString& projectFile, int stage) {
     const QFileInfo info(projectFile);
     const QString name = info.fileName();
@@ -61,12 +69,12 @@ void joinStageFiles(const QString& targetFile, const QString& sourceFile, int st
         lines += textLines(readTextFile(stageFileName(sourceFile, stage)));
     }
     writeTextFile(targetFile, crlfText(lines));
-    if (QFileInfo(targetFile).absoluteFilePath() == QFileInfo(sourceFile).absoluteFilePath()) {
-        return;
-    }
     for (int stage = 1; stage <= stages; ++stage) {
         const QString from = stageFileName(sourceFile, stage);
         const QString to = stageFileName(targetFile, stage);
+        // Projects differing only in their extension (Wall.kd4d, Wall.kd5d)
+        // share their stage files.
+        if (isSameFile(from, to)) continue;
         if (QFile::exists(to)) QFile::remove(to);
         if (!QFile::rename(from, to)) {
             throw EInOutError(QStringLiteral("Cannot move file \"%1\" to \"%2\".").arg(from, to));

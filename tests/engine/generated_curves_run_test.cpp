@@ -105,6 +105,23 @@ TEST_F(GeneratedCurvesRun, UserCurveComesFirstAndStandsAlone) {
     EXPECT_EQ(c.NPC[2], 33);
 }
 
+TEST_F(GeneratedCurvesRun, SurchargeOnTheUserTableWithoutFreeHeightEndsTheRunInOrder) {
+    std::string project = kLayeredWall;
+    project.replace(project.find("60 6 10 1E-5 120 12"), 19, "60 6 10 1E-5 0 12");
+    // One point load 24 in behind the wall.
+    project.replace(project.find("0 0 0 0 0 0\n0\n"), 14, "0 0 0 0 0 0\n1\n1 1000 24 0\n");
+    RunProject(project.c_str());
+    const std::string report = Read("wall.kd5o");
+    EXPECT_NE(report.find("\n\n     ERROR STOP -- SURCHARGE LOADS NEED A FREE HEIGHT ABOVE ZERO\n"
+                          "\n\n\n     END OF ANALYSIS"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find("RESULTS -- ITERATION"), std::string::npos);
+    const auto plot = testing::Lines(Read("wall.kd5p"));
+    ASSERT_FALSE(plot.empty());
+    EXPECT_EQ(plot.back().substr(0, 4), "1 0 ");
+}
+
 TEST_F(GeneratedCurvesRun, LayeredCantileverIsPhysicallySane) {
     RunProject(kLayeredWall);
     const std::string report = Read("wall.kd5o");

@@ -99,10 +99,13 @@ void TTableForm::build() {
     fitToContent();
 }
 
+// The window itself, or its child-window frame.
+QWidget* TTableForm::frameWidget() { return parentWidget() && !isWindow() ? parentWidget() : this; }
+
 // Sizes the window (or its child-window frame) to hold the columns and rows shown.
 void TTableForm::fitToContent() {
     layout()->activate();
-    QWidget* frame = parentWidget() && !isWindow() ? parentWidget() : this;
+    QWidget* frame = frameWidget();
     if (frame->layout()) frame->layout()->activate();
     frame->resize(frame->sizeHint().expandedTo(frame->minimumSizeHint()));
 }
@@ -222,17 +225,59 @@ void TTableForm::rebuild() {
     gridRebuilt();
 }
 
-void TTableForm::updateGridSize() {
+int TTableForm::columnsShown() const { return std::min(m_columnsShown, m_grid->columnCount()); }
+
+TGridMetrics TTableForm::gridMetrics() const {
+    TGridMetrics m;
+    for (int c = 0; c < m_grid->columnCount(); ++c)
+        m.columnWidths.push_back(m_grid->columnWidth(c));
+    m.rowCount = m_table->rowCount();
+    m.rowHeight = m_grid->verticalHeader()->defaultSectionSize();
     const int frame = 2 * m_grid->frameWidth();
-    int width = frame + m_grid->verticalHeader()->width();
-    for (int c = 0; c < m_grid->columnCount(); ++c) width += m_grid->columnWidth(c);
-    const int headerHeight = m_grid->horizontalHeader()->sizeHint().height();
-    int height =
-        frame + headerHeight + m_rowsShown * m_grid->verticalHeader()->defaultSectionSize();
-    if (m_rowsShown < m_table->rowCount()) width += m_grid->verticalScrollBar()->sizeHint().width();
-    m_grid->setPreferredSize(QSize(width, height));
-    m_grid->setMinimumHeight(height);
-    m_grid->setMinimumWidth(std::min(width, rowButtonTextWidth()));
+    m.fixedWidth = frame + m_grid->verticalHeader()->width();
+    m.fixedHeight = frame + m_grid->horizontalHeader()->sizeHint().height();
+    m.scrollBarWidth = m_grid->verticalScrollBar()->sizeHint().width();
+    m.scrollBarHeight = m_grid->horizontalScrollBar()->sizeHint().height();
+    return m;
+}
+
+void TTableForm::updateGridSize() {
+    const TGridMetrics metrics = gridMetrics();
+    const int columns = columnsShown();
+    const int first = std::clamp(m_grid->columnAt(0), 0, m_grid->columnCount() - columns);
+    const QSize size = gridLayout(metrics, first, columns, 0, m_rowsShown).size;
+    m_grid->setPreferredSize(size);
+    // A dragged edge may leave one column or one row.
+    const int leastWidth =
+        gridLayout(metrics, first, std::min(columns, 1), 0, m_rowsShown).size.width();
+    const int leastHeight =
+        gridLayout(metrics, first, columns, 0, std::min(m_rowsShown, 1)).size.height();
+    m_grid->setMinimumHeight(leastHeight);
+    m_grid->setMinimumWidth(std::max(leastWidth, std::min(size.width(), rowButtonTextWidth())));
+}
+
+void TTableForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_snapping && m_table && m_grid && isVisible()) snapToWholeCells();
+}
+
+// The window's size snaps to whole columns and rows of the grid.
+void TTableForm::snapToWholeCells() {
+    const QSize dragged = m_grid->size();
+    const TGridMetrics metrics = gridMetrics();
+    const TGridLayout snapped =
+        snapGridLayout(metrics, dragged, m_grid->columnAt(0), m_grid->rowAt(0));
+    m_rowsShown = snapped.rows;
+    m_columnsShown = snapped.columns;
+    if (snapped.firstRow == 0) m_grid->verticalScrollBar()->setValue(0);
+    if (snapped.firstColumn == 0) m_grid->horizontalScrollBar()->setValue(0);
+    updateGridSize();
+    const QSize change = snapped.size - dragged;
+    if (change.isNull()) return;
+    QWidget* frame = frameWidget();
+    m_snapping = true;
+    frame->resize(frame->size() + change);
+    m_snapping = false;
 }
 
 // The grid never becomes narrower than the row buttons.
@@ -365,8 +410,7 @@ void TTableForm::openSubTable(int row, int gridColumn) {
 
 void TTableForm::detach() {
     m_table = nullptr;
-    QWidget* frame = parentWidget() && !isWindow() ? parentWidget() : this;
-    frame->close();
+    frameWidget()->close();
 }
 
 void TTableForm::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <limits>
 #include <vector>
+
+#include "app/tables/forms/gridsnap.h"
 
 class QBoxLayout;
 class QCloseEvent;
@@ -41,8 +44,9 @@ class TTableForm : public QWidget {
     [[nodiscard]] QPushButton* deleteButton() const { return m_delete; }
     [[nodiscard]] QLabel* note() const { return m_note; }
     [[nodiscard]] QWidget* helpPicture() const { return m_picture; }
-    // Data rows shown at once.
+    // Data rows and columns shown at once.
     [[nodiscard]] int rowsShown() const { return m_rowsShown; }
+    [[nodiscard]] int columnsShown() const;
     // The in-cell control of a visible row (drop-down list or button), or nullptr.
     [[nodiscard]] QWidget* cellControl(int row, int gridColumn) const;
 
@@ -79,6 +83,7 @@ class TTableForm : public QWidget {
     void setRowsShown(int rows) { m_rowsShown = rows; }
 
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
@@ -91,6 +96,9 @@ class TTableForm : public QWidget {
     void updateRowButtons();
     [[nodiscard]] bool commitCell(int row, int gridColumn);
     [[nodiscard]] int rowButtonTextWidth() const;
+    [[nodiscard]] TGridMetrics gridMetrics() const;
+    void snapToWholeCells();
+    [[nodiscard]] QWidget* frameWidget();
     [[nodiscard]] int columnWidth(const TColumn& column) const;
     [[nodiscard]] int dataRowForButtons();
     void growRowsShown(bool allShownBefore);
@@ -102,6 +110,8 @@ class TTableForm : public QWidget {
     TTableWindows& m_windows;
     bool m_modal;
     int m_rowsShown = 0;
+    int m_columnsShown = std::numeric_limits<int>::max();  // clamped to the columns there are
+    bool m_snapping = false;
     bool m_rebuilding = false;
     bool m_committing = false;
     TTableGrid* m_grid = nullptr;

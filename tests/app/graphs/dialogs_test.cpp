@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/dialogs/dataedit.h"
 #include "app/graphs/activelinesdialog.h"
 #include "app/graphs/formatdialog.h"
 #include "app/graphs/graphcaptiondialog.h"
@@ -114,7 +115,7 @@ TEST(TdlgFormat, SizesTheBitmapFromInchesAndPixelsPerInch) {
     EXPECT_EQ(TdlgFormat::PixelSize(6.5, 4.25, 72), QSize(468, 306));
 }
 
-TEST(TdlgFormat, FieldsKeepTheirLimits) {
+TEST(TdlgFormat, AFieldThatChangesOrRefusesItsEntryKeepsTheDialogOpen) {
     QImage bitmap;
     TdlgFormat dialog(bitmap);
     QStringList shown;
@@ -122,15 +123,21 @@ TEST(TdlgFormat, FieldsKeepTheirLimits) {
     dialog.deHeight()->setText("1");
     dialog.dePPI()->setText("72.5");
     dialog.confirm();
-    EXPECT_EQ(shown, (QStringList{"Entry must be greater than or equal to 2",
-                                  "Entry must be an integer."}));
-    EXPECT_EQ(bitmap.size(), QSize(432, 144));  // height 2 in at the 72 kept
+    EXPECT_EQ(shown, QStringList{"Entry must be greater than or equal to 2"});
+    EXPECT_EQ(dialog.deHeight()->text(), "2");
+    dialog.confirm();
+    EXPECT_EQ(shown.last(), "Entry must be an integer.");
+    EXPECT_EQ(dialog.dePPI()->text(), "72.5");
+    EXPECT_TRUE(bitmap.isNull());
+    EXPECT_EQ(dialog.result(), TdlgFormat::Cancel);
 
     shown.clear();
     dialog.dePPI()->setText("5");
     dialog.deWidth()->setText("2*4");  // an expression, as every numeric entry
     dialog.confirm();
     EXPECT_EQ(shown, QStringList{"Entry must be greater than or equal to 10"});
+    dialog.confirm();
+    EXPECT_EQ(dialog.result(), TdlgFormat::Ok);
     EXPECT_EQ(bitmap.size(), QSize(80, 20));
 }
 

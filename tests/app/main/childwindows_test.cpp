@@ -1,6 +1,7 @@
 // Child windows of the main window, the Window menu, closing and dropping.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/dialogs/dataedit.h"
+#include "app/dialogs/dlgprop.h"
 #include "app/dialogs/dlgstaged.h"
 #include "mainformfixture.h"
 
@@ -100,6 +103,38 @@ TEST(ChildWindows, ADroppedFileOpensAfterAskingToSave) {
     EXPECT_EQ(f.log.questions, QStringList{"Do you want to save any changes?"});
     EXPECT_EQ(f.form->session().fileName(), wall);
     EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Dropped.kd5d");
+}
+
+TEST(ChildWindows, AnInputWindowLeftOpenShowsTheProjectThatReplacedItsOwn) {
+    const struct {
+        const char* name;
+        void (*open)(TMainFormFixture&, const QString&);
+    } paths[] = {
+        {"dropped",
+         [](TMainFormFixture& f, const QString& wall) {
+             EXPECT_TRUE(f.form->openDroppedFiles({QUrl::fromLocalFile(wall)}));
+         }},
+        {"command line",
+         [](TMainFormFixture& f, const QString& wall) { f.form->openFromCommandLine(wall); }},
+    };
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.name);
+        TMainFormFixture f;
+        const QString wall = f.path("Wall.kd5d");
+        ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/cantilever_user_curves.kd5d", wall));
+        f.form->actions().wallProperties->trigger();
+        ASSERT_EQ(f.form->mdiArea()->subWindowList().size(), 1);
+        auto* prop = dynamic_cast<TDlgProp*>(f.form->mdiArea()->subWindowList().first()->widget());
+        ASSERT_NE(prop, nullptr);
+        EXPECT_EQ(prop->increments()->text(), "1");
+        // An entry that cannot be evaluated keeps the window open.
+        prop->incrementLength()->setText("2.5*");
+
+        path.open(f, wall);
+        ASSERT_EQ(f.form->mdiArea()->subWindowList().size(), 1);
+        EXPECT_EQ(prop->increments()->text(), "40");
+        EXPECT_NE(prop->incrementLength()->text(), "2.5*");
+    }
 }
 
 TEST(ChildWindows, AnEditorThatCannotStartIsReported) {

@@ -84,6 +84,17 @@ TEST_F(StageFilesOnDisk, JoinCopiesTheStagesInOrderAndMovesThemToANewName) {
     EXPECT_FALSE(QFile::exists(path("Wall.st2")));
 }
 
+TEST_F(StageFilesOnDisk, JoinUnderAnotherExtensionKeepsTheSharedStageFiles) {
+    put("Wall.kd4d", "old layout");
+    put("Wall.st1", "Wall\r\n1\r\n");
+    put("Wall.st2", " Stage No : 2\r\n2\r\n");
+    StageFiles::joinStageFiles(path("Wall.kd5d"), path("Wall.kd4d"), 2);
+    EXPECT_EQ(content("Wall.kd5d"), "Wall\r\n1\r\n Stage No : 2\r\n2\r\n");
+    EXPECT_EQ(content("Wall.st1"), "Wall\r\n1\r\n");
+    EXPECT_EQ(content("Wall.st2"), " Stage No : 2\r\n2\r\n");
+    EXPECT_EQ(content("Wall.kd4d"), "old layout");
+}
+
 TEST_F(StageFilesOnDisk, JoinWithAMissingStageFileLeavesTheTargetUntouched) {
     put("Wall.kd5d", "old");
     put("Wall.st1", "Wall\r\n1\r\n");

@@ -141,6 +141,43 @@ TEST_F(TableForm, ShowsAtMostTenRows) {
     EXPECT_LT(form->grid()->viewport()->height(), 11 * rowHeight);
 }
 
+TEST_F(TableForm, ADraggedEdgeSnapsToWholeRows) {
+    TGridTable& loads = f.table(TableName::LongDist);
+    loads.setRowCount(25);
+    TTableForm* form = f.show(loads);
+    const TTableGrid& grid = *form->grid();
+    const int rowHeight = grid.verticalHeader()->defaultSectionSize();
+    const QSize shown = form->size();
+    const int gridHeight = grid.height();
+
+    form->resize(shown + QSize(0, 5 * rowHeight / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(form->rowsShown(), 12);
+    EXPECT_EQ(grid.height(), gridHeight + 2 * rowHeight);
+    EXPECT_EQ(form->size(), shown + QSize(0, 2 * rowHeight));
+
+    form->resize(shown - QSize(0, 7 * rowHeight / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(form->rowsShown(), 6);
+    EXPECT_EQ(grid.height(), gridHeight - 4 * rowHeight);
+
+    // Wider than all columns: back to their width.
+    form->resize(form->size() + QSize(37, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(form->width(), shown.width());
+    EXPECT_EQ(form->columnsShown(), grid.columnCount());
+}
+
+TEST_F(TableForm, AWindowShowingEveryRowKeepsItsGridToThem) {
+    TTableForm* form = f.show(f.table(TableName::PileSect));  // one row, no scroll bars
+    const TTableGrid& grid = *form->grid();
+    const QSize shown = form->size();
+    form->resize(shown + QSize(0, grid.verticalHeader()->defaultSectionSize() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), shown);
+    EXPECT_EQ(grid.height(), grid.sizeHint().height());
+}
+
 TEST_F(TableForm, RowButtonsNeedADataRow) {
     TTableForm* form = f.show(f.table(TableName::BoundCond));
     form->addRow();
