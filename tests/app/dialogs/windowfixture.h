@@ -33,7 +33,9 @@ struct TWindowFixture {
     // Shows the table's window and waits until it is laid out.
     TTableForm* show(TGridTable& shown) {
         TTableForm* form = tableWindows().show(shown);
-        if (form) EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
+        if (form) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
+        }
         return form;
     }
 
