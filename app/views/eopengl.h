@@ -1,0 +1,13 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include <QString>
+
+// An OpenGL failure of the drawing control, carrying only its message.
+class EOpenGL : public std::runtime_error {
+  public:
+    explicit EOpenGL(const QString& message) : std::runtime_error(message.toStdString()) {}
+    [[nodiscard]] QString message() const { return QString::fromStdString(what()); }
+};
