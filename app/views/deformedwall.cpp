@@ -19,7 +19,8 @@ std::vector<TDeformedWall::TSection> TDeformedWall::sections(const TSceneDimensi
     const int n = dims.increments;
     if (n < 1 || static_cast<int>(deflection.size()) < n + 1) return {};
     std::vector<TVec3> nodes;
-    for (int i = 0; i <= n; ++i) nodes.push_back({deflection[i] * factor, 0.0, -i * dims.increment});
+    for (int i = 0; i <= n; ++i)
+        nodes.push_back({deflection[i] * factor, 0.0, -i * dims.increment});
 
     std::vector<TSection> result;
     const double half = dims.wallThickness / 2;

@@ -45,8 +45,8 @@ TDlgBlock::TDlgBlock(TProjectSource project, TDeflectionSource deflection, QWidg
     };
     m_gl->OnMouseMove = [this](QMouseEvent& event) {
         if (!(event.buttons() & Qt::LeftButton)) return;
-        m_view.drag(event.position().toPoint(), event.modifiers() & Qt::ShiftModifier,
-                    m_gl->size(), m_fitScale);
+        m_view.drag(event.position().toPoint(), event.modifiers() & Qt::ShiftModifier, m_gl->size(),
+                    m_fitScale);
         m_gl->update();
     };
     m_gl->OnMouseUp = [this](QMouseEvent& event) {
@@ -111,6 +111,11 @@ void TDlgBlock::zoomOut() {
 
 void TDlgBlock::restartView() {
     m_view.restart();
+    m_gl->update();
+}
+
+void TDlgBlock::setViewAngles(TVec3 degrees) {
+    m_view.angles = degrees;
     m_gl->update();
 }
 
@@ -244,8 +249,8 @@ void TDlgBlock::drawSelection() {
     m_gl->LoadIdentity();
     m_gl->Color(0.0f, 1.0f, 0.0f, 1.0f);
     m_gl->Begin(TglWindow::glLineStrip());
-    for (const QPoint& corner : {box.topLeft(), box.topRight(), box.bottomRight(),
-                                 box.bottomLeft(), box.topLeft()})
+    for (const QPoint& corner :
+         {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft(), box.topLeft()})
         m_gl->Vertex(corner.x(), corner.y(), 0.0);
     m_gl->End();
 }

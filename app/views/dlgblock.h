@@ -47,6 +47,7 @@ class TDlgBlock : public QWidget {
     void zoomIn();
     void zoomOut();
     void restartView();
+    void setViewAngles(TVec3 degrees);
     void setMouseMode(int mode);  // T3DViewState::TMouseMode
     void setZoomWindow(bool on);
     void showDeformedShapeDialog();

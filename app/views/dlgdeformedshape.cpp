@@ -82,9 +82,9 @@ void TDlgDeformedShape::refresh() {
 
 void TDlgDeformedShape::enableFactor() {
     const bool on = m_showDeformed->isChecked();
-    for (QWidget* widget : {static_cast<QWidget*>(m_showUndeformed),
-                            static_cast<QWidget*>(m_factor), static_cast<QWidget*>(m_up),
-                            static_cast<QWidget*>(m_down)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_showUndeformed), static_cast<QWidget*>(m_factor),
+          static_cast<QWidget*>(m_up), static_cast<QWidget*>(m_down)})
         widget->setEnabled(on);
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <stdexcept>
 #include <string>
-
-#include <QString>
 
 // An OpenGL failure of the drawing control, carrying only its message.
 class EOpenGL : public std::runtime_error {

@@ -17,11 +17,16 @@ constexpr int kGlyphCount = 256;
 
 GLenum capabilityCode(TglWindow::TCapability capability) {
     switch (capability) {
-        case TglWindow::TCapability::Blending: return GL_BLEND;
-        case TglWindow::TCapability::PolygonFiltering: return GL_POLYGON_SMOOTH;
-        case TglWindow::TCapability::DepthTesting: return GL_DEPTH_TEST;
-        case TglWindow::TCapability::Fog: return GL_FOG;
-        case TglWindow::TCapability::Lighting: return GL_LIGHTING;
+        case TglWindow::TCapability::Blending:
+            return GL_BLEND;
+        case TglWindow::TCapability::PolygonFiltering:
+            return GL_POLYGON_SMOOTH;
+        case TglWindow::TCapability::DepthTesting:
+            return GL_DEPTH_TEST;
+        case TglWindow::TCapability::Fog:
+            return GL_FOG;
+        case TglWindow::TCapability::Lighting:
+            return GL_LIGHTING;
     }
     return GL_BLEND;
 }
@@ -42,7 +47,8 @@ std::vector<GLubyte> glyphBitmap(const QFont& font, QChar character, int width, 
     for (int row = 0; row < height; ++row) {
         const uchar* line = image.constScanLine(height - 1 - row);
         for (int x = 0; x < width; ++x)
-            if (line[x] > 127) bits[static_cast<std::size_t>(row * rowBytes + x / 8)] |= 0x80 >> (x % 8);
+            if (line[x] > 127)
+                bits[static_cast<std::size_t>(row * rowBytes + x / 8)] |= 0x80 >> (x % 8);
     }
     return bits;
 }
@@ -112,6 +118,15 @@ void TglWindow::paintGL() {
     OnPaint();
     m_painting = false;
     (void)glGetError();  // errors while drawing are read and dropped
+    // The picture is composed into the window through a texture: make it opaque, or the
+    // translucent soil would also let the window's background through.
+    GLfloat clearColour[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
     glFlush();
 }
 
@@ -156,40 +171,76 @@ void TglWindow::setShadeModel(TGLShadeModel model) {
     run([&] { glShadeModel(model == TGLShadeModel::glSmooth ? GL_SMOOTH : GL_FLAT); });
 }
 
-void TglWindow::MatrixMode(unsigned mode) { run([&] { glMatrixMode(mode); }); }
-void TglWindow::Clear(unsigned mask) { run([&] { glClear(mask); }); }
-void TglWindow::Enable(unsigned capability) { run([&] { glEnable(capability); }); }
-void TglWindow::Disable(unsigned capability) { run([&] { glDisable(capability); }); }
-void TglWindow::Begin(unsigned primitive) { run([&] { glBegin(primitive); }); }
-void TglWindow::End() { run([&] { glEnd(); }); }
-void TglWindow::Finish() { run([&] { glFinish(); }); }
+void TglWindow::MatrixMode(unsigned mode) {
+    run([&] { glMatrixMode(mode); });
+}
+void TglWindow::Clear(unsigned mask) {
+    run([&] { glClear(mask); });
+}
+void TglWindow::Enable(unsigned capability) {
+    run([&] { glEnable(capability); });
+}
+void TglWindow::Disable(unsigned capability) {
+    run([&] { glDisable(capability); });
+}
+void TglWindow::Begin(unsigned primitive) {
+    run([&] { glBegin(primitive); });
+}
+void TglWindow::End() {
+    run([&] { glEnd(); });
+}
+void TglWindow::Finish() {
+    run([&] { glFinish(); });
+}
 void TglWindow::Rotate(double degrees, double x, double y, double z) {
     run([&] { glRotated(degrees, x, y, z); });
 }
-void TglWindow::Translate(double x, double y, double z) { run([&] { glTranslated(x, y, z); }); }
-void TglWindow::Scale(double x, double y, double z) { run([&] { glScaled(x, y, z); }); }
+void TglWindow::Translate(double x, double y, double z) {
+    run([&] { glTranslated(x, y, z); });
+}
+void TglWindow::Scale(double x, double y, double z) {
+    run([&] { glScaled(x, y, z); });
+}
 void TglWindow::Ortho(double left, double right, double bottom, double top, double zNear,
                       double zFar) {
     run([&] { glOrtho(left, right, bottom, top, zNear, zFar); });
 }
-void TglWindow::Vertex(double x, double y, double z) { run([&] { glVertex3d(x, y, z); }); }
+void TglWindow::Vertex(double x, double y, double z) {
+    run([&] { glVertex3d(x, y, z); });
+}
 void TglWindow::Color(float red, float green, float blue, float alpha) {
     run([&] { glColor4f(red, green, blue, alpha); });
 }
 void TglWindow::ClearColor(float red, float green, float blue, float alpha) {
     run([&] { glClearColor(red, green, blue, alpha); });
 }
-void TglWindow::LoadIdentity() { run([&] { glLoadIdentity(); }); }
+void TglWindow::LoadIdentity() {
+    run([&] { glLoadIdentity(); });
+}
 void TglWindow::BlendFunc(unsigned source, unsigned destination) {
     run([&] { glBlendFunc(source, destination); });
 }
-void TglWindow::PushMatrix() { run([&] { glPushMatrix(); }); }
-void TglWindow::PopMatrix() { run([&] { glPopMatrix(); }); }
-void TglWindow::CallList(unsigned list) { run([&] { glCallList(list); }); }
-void TglWindow::NewList(unsigned list, unsigned mode) { run([&] { glNewList(list, mode); }); }
-void TglWindow::EndList() { run([&] { glEndList(); }); }
-void TglWindow::DeleteList(unsigned list) { run([&] { glDeleteLists(list, 1); }); }
-void TglWindow::LineWidth(float width) { run([&] { glLineWidth(width); }); }
+void TglWindow::PushMatrix() {
+    run([&] { glPushMatrix(); });
+}
+void TglWindow::PopMatrix() {
+    run([&] { glPopMatrix(); });
+}
+void TglWindow::CallList(unsigned list) {
+    run([&] { glCallList(list); });
+}
+void TglWindow::NewList(unsigned list, unsigned mode) {
+    run([&] { glNewList(list, mode); });
+}
+void TglWindow::EndList() {
+    run([&] { glEndList(); });
+}
+void TglWindow::DeleteList(unsigned list) {
+    run([&] { glDeleteLists(list, 1); });
+}
+void TglWindow::LineWidth(float width) {
+    run([&] { glLineWidth(width); });
+}
 
 std::array<double, 16> TglWindow::GetDoublev(unsigned query) {
     std::array<double, 16> values{};

@@ -28,11 +28,20 @@ std::pair<TVec3, TVec3> perpendiculars(TVec3 axis) {
 }
 
 // Corner indices of the six faces of a hexahedron (corner a + 2b + 4c).
-constexpr std::array<std::array<int, 4>, 6> kBoxFaces{{
-    {0, 2, 6, 4}, {1, 3, 7, 5}, {0, 1, 5, 4}, {2, 3, 7, 6}, {0, 1, 3, 2}, {4, 5, 7, 6}}};
-constexpr std::array<std::array<int, 2>, 12> kBoxEdges{{{0, 1}, {2, 3}, {4, 5}, {6, 7},
-                                                        {0, 2}, {1, 3}, {4, 6}, {5, 7},
-                                                        {0, 4}, {1, 5}, {2, 6}, {3, 7}}};
+constexpr std::array<std::array<int, 4>, 6> kBoxFaces{
+    {{0, 2, 6, 4}, {1, 3, 7, 5}, {0, 1, 5, 4}, {2, 3, 7, 6}, {0, 1, 3, 2}, {4, 5, 7, 6}}};
+constexpr std::array<std::array<int, 2>, 12> kBoxEdges{{{0, 1},
+                                                        {2, 3},
+                                                        {4, 5},
+                                                        {6, 7},
+                                                        {0, 2},
+                                                        {1, 3},
+                                                        {4, 6},
+                                                        {5, 7},
+                                                        {0, 4},
+                                                        {1, 5},
+                                                        {2, 6},
+                                                        {3, 7}}};
 
 }  // namespace
 
@@ -96,10 +105,9 @@ void TSceneRenderer::drawQuad(const TSceneQuad& quad) {
 void TSceneRenderer::drawPyramid(const TScenePyramid& pyramid) {
     const double h = pyramid.size / 2;
     const TVec3 a = pyramid.apex;
-    const std::array<TVec3, 4> base{TVec3{a.x - h, a.y - h, a.z + pyramid.size},
-                                    TVec3{a.x + h, a.y - h, a.z + pyramid.size},
-                                    TVec3{a.x + h, a.y + h, a.z + pyramid.size},
-                                    TVec3{a.x - h, a.y + h, a.z + pyramid.size}};
+    const std::array<TVec3, 4> base{
+        TVec3{a.x - h, a.y - h, a.z + pyramid.size}, TVec3{a.x + h, a.y - h, a.z + pyramid.size},
+        TVec3{a.x + h, a.y + h, a.z + pyramid.size}, TVec3{a.x - h, a.y + h, a.z + pyramid.size}};
     const TVec3 inside{a.x, a.y, a.z + 0.75 * pyramid.size};
     colour(pyramid.fill);
     m_gl.Begin(TglWindow::glTriangles());
@@ -164,8 +172,8 @@ void TSceneRenderer::drawMoment(const TSceneSymbol& symbol) {
     // A half ring on the backfill side, turning about `direction` by the right-hand rule.
     const double radius = symbol.size / 4;
     const TVec3 axis = normalised(symbol.direction);
-    const TVec3 u{-1, 0, 0};              // toward the backfill
-    const TVec3 v = cross(axis, u);       // the ring's start lies at -v, its end at +v
+    const TVec3 u{-1, 0, 0};         // toward the backfill
+    const TVec3 v = cross(axis, u);  // the ring's start lies at -v, its end at +v
     const TColour outline = symbolColour(symbol.colourIndex);
     m_gl.LineWidth(2.0f);
     colour(outline);
@@ -197,9 +205,8 @@ void TSceneRenderer::drawAxes(double length) {
         int colour;
         const char* label;
     };
-    const std::array<TAxis, 3> axes{{{{length, 0, 0}, 1, "X"},
-                                     {{0, length, 0}, 2, "Y"},
-                                     {{0, 0, -length}, 3, "D"}}};
+    const std::array<TAxis, 3> axes{
+        {{{length, 0, 0}, 1, "X"}, {{0, length, 0}, 2, "Y"}, {{0, 0, -length}, 3, "D"}}};
     for (const TAxis& axis : axes) {
         colour(symbolColour(axis.colour));
         m_gl.Begin(TglWindow::glLines());

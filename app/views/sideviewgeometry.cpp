@@ -40,7 +40,7 @@ struct TSideViewGeometry::TTarget {
     double strokeStep = 0.0;
     double strokeLength = 0.0;
     double strokeDrop = 0.0;
-    QPointF topViewCentre;  // of the first pile
+    QPointF topViewCentre;       // of the first pile
     double topViewStep = 0.0;    // pile spacing in Wa
     double topViewRadius = 0.0;  // pile radius in Wp
     double labelTop = 0.0;
@@ -58,7 +58,8 @@ void TSideViewGeometry::activate(const TProgramData& project) {
     m_outlines.clear();
     m_world = {};
     if (project.tables().table(TableName::PileSect).rowCount() > 0)
-        m_outlines.push_back(QRectF(QPointF(-height / 40, m_t0), QPointF(height / 40, m_t0 + length)));
+        m_outlines.push_back(
+            QRectF(QPointF(-height / 40, m_t0), QPointF(height / 40, m_t0 + length)));
     if (!m_outlines.empty()) {
         // The smallest box holding the origin and every outline, widened by 5 %.
         TWorldWindow box{0.0, 0.0, 0.0, 0.0};
@@ -100,7 +101,8 @@ std::optional<QString> TSideViewGeometry::depthCaption(QPoint pixel) const {
     const double y = m_view.y1 + (m_view.y2 - m_view.y1) * pixel.y() / m_client.height();
     const double depth = y - m_t0;
     // No "-0.0" a hair above the wall top.
-    return QStringLiteral("  Depth: ") + QString::number(std::abs(depth) < 0.05 ? 0.0 : depth, 'f', 1);
+    return QStringLiteral("  Depth: ") +
+           QString::number(std::abs(depth) < 0.05 ? 0.0 : depth, 'f', 1);
 }
 
 TSideDrawing TSideViewGeometry::screenDrawing(const TProgramData& project) const {
@@ -116,7 +118,8 @@ TSideDrawing TSideViewGeometry::screenDrawing(const TProgramData& project) const
     target.strokeStep = 20;
     target.strokeLength = 15;
     target.strokeDrop = 5;
-    target.topViewCentre = {400, 70};
+    // 400 pixels in the window's design width of 1000: kept clear of the wall at any width.
+    target.topViewCentre = {0.4 * w, 70};
     target.topViewStep = 2;
     target.topViewRadius = 1;
     target.labelTop = 5;
@@ -164,8 +167,8 @@ TSideDrawing TSideViewGeometry::drawing(const TProgramData& project, const TTarg
 
     // Soil layers, with the ground line, ground strokes or slope line above the first.
     const TGridTable& layers = tables.table(TableName::NewSoil);
-    const bool generated = project.options.earthPressure > kUserSpecifiedPressure ||
-                           project.options.generatePyCurves;
+    const bool generated =
+        project.options.earthPressure > kUserSpecifiedPressure || project.options.generatePyCurves;
     if (generated && layers.rowCount() > 0) {
         const double depthFactor = project.units() == kEnglishUnits ? 12.0 : 1.0;
         double top = 0.0;
@@ -177,8 +180,8 @@ TSideDrawing TSideViewGeometry::drawing(const TProgramData& project, const TTarg
                 if (beta > 0.0) {
                     // The backfill rises at β away from the wall.
                     const double run = target.x(0.5) - target.x(0.25);
-                    line(0.5, groundY, 0.25, groundY - run * std::tan(beta * std::numbers::pi / 180),
-                         target.soilPen);
+                    line(0.5, groundY, 0.25,
+                         groundY - run * std::tan(beta * std::numbers::pi / 180), target.soilPen);
                 } else if (beta == 0.0) {
                     for (int k = 1; k <= kGroundStrokes; ++k) {
                         const double x = target.strokeStart + target.strokeStep * k;
@@ -207,10 +210,9 @@ TSideDrawing TSideViewGeometry::drawing(const TProgramData& project, const TTarg
         auto corner = [&](double x, double y) {
             return QPoint(qRound(target.wallCentre + x * target.wallScale), qRound(target.y(y)));
         };
-        out.wall.push_back(QPolygon({corner(outline.left(), outline.top()),
-                                     corner(outline.right(), outline.top()),
-                                     corner(outline.right(), outline.bottom()),
-                                     corner(outline.left(), outline.bottom())}));
+        out.wall.push_back(QPolygon(
+            {corner(outline.left(), outline.top()), corner(outline.right(), outline.top()),
+             corner(outline.right(), outline.bottom()), corner(outline.left(), outline.bottom())}));
     }
 
     // The ground surface behind the wall and the excavation surface in front of it.
@@ -257,11 +259,10 @@ TSideDrawing TSideViewGeometry::drawing(const TProgramData& project, const TTarg
             out.topView.push_back({QRectF(centre - QPointF(r, r), centre + QPointF(r, r)).toRect(),
                                    target.topViewPen});
         }
-        out.labels.push_back({QPoint(qRound(target.topViewCentre.x() - 2 * r / 10),
-                                     qRound(target.labelTop)),
-                              0, QStringLiteral("top view")});
         out.labels.push_back(
-            {target.at(0.5, target.labelTop), 0, QStringLiteral("side view")});
+            {QPoint(qRound(target.topViewCentre.x() - 2 * r / 10), qRound(target.labelTop)), 0,
+             QStringLiteral("top view")});
+        out.labels.push_back({target.at(0.5, target.labelTop), 0, QStringLiteral("side view")});
     }
     return out;
 }

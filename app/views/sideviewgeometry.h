@@ -14,7 +14,7 @@ class TProgramData;
 struct TWorldWindow {
     double x1 = -10.0;
     double x2 = 10.0;
-    double y1 = 0.0;  // top
+    double y1 = 0.0;   // top
     double y2 = 10.0;  // bottom
 
     [[nodiscard]] bool hasArea() const { return x2 != x1 && y2 != y1; }

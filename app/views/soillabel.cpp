@@ -33,19 +33,23 @@ QString parameters(int soilType, const TGridTable* table) {
     constexpr int kBottomRow = 1;
     if (!table || table->rowCount() <= kBottomRow || table->columnCount() < 2) return {};
     const auto value = [&](int column) {
-        return column < table->columnCount() ? general(table->real(column, kBottomRow))
-                                             : QString();
+        return column < table->columnCount() ? general(table->real(column, kBottomRow)) : QString();
     };
     const QString gamma = QStringLiteral("; gamma= ") + value(0);
     switch (soilType) {
         case SoftClay:
         case StiffClayFreeWater:
-        case StiffClay: return QStringLiteral("c= ") + value(1) + gamma;
-        case Sand: return QStringLiteral("ø= ") + value(1) + gamma;
-        case Silt: return QStringLiteral("ø= ") + value(1) + QStringLiteral("; c= ") + value(2) + gamma;
+        case StiffClay:
+            return QStringLiteral("c= ") + value(1) + gamma;
+        case Sand:
+            return QStringLiteral("ø= ") + value(1) + gamma;
+        case Silt:
+            return QStringLiteral("ø= ") + value(1) + QStringLiteral("; c= ") + value(2) + gamma;
         case Rock:
-        case WeakRock: return QStringLiteral("compressive strength= ") + value(1) + gamma;
-        default: return {};
+        case WeakRock:
+            return QStringLiteral("compressive strength= ") + value(1) + gamma;
+        default:
+            return {};
     }
 }
 

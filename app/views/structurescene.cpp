@@ -99,13 +99,13 @@ void TStructureScene::addDeformedWall(const std::vector<double>& deflection, dou
     const double t = m_dims.wallThickness;
     for (int p = 0; p < TSceneDimensions::kPanels; ++p) {
         const double y = m_dims.panelCentre(p);
-        for (const TSceneBox& brick : TDeformedWall::post(sections, y, t, SceneColour::kPanelFill,
-                                                          SceneColour::kPanelEdges))
+        for (const TSceneBox& brick :
+             TDeformedWall::post(sections, y, t, SceneColour::kPanelFill, SceneColour::kPanelEdges))
             m_list.boxes.push_back(brick);
         if (undeformed) {
-            TSceneBox post = SceneBox::aligned({-t / 2, y - t / 2, -m_dims.wallLength},
-                                               {t / 2, y + t / 2, 0.0}, SceneColour::kPanelFill,
-                                               SceneColour::kPanelEdges);
+            TSceneBox post =
+                SceneBox::aligned({-t / 2, y - t / 2, -m_dims.wallLength}, {t / 2, y + t / 2, 0.0},
+                                  SceneColour::kPanelFill, SceneColour::kPanelEdges);
             post.outlineOnly = true;
             m_list.boxes.push_back(post);
         }
@@ -122,9 +122,10 @@ void TStructureScene::addSprings() {
             const double z = nodeZ(node);
             for (int p = 0; p < TSceneDimensions::kPanels; ++p) {
                 const double y = m_dims.panelCentre(p);
-                m_list.boxes.push_back(SceneBox::aligned(
-                    {-t / 2 - reach, y - t / 2, z - height / 2}, {-t / 2, y + t / 2, z + height / 2},
-                    SceneColour::kSpringFill, SceneColour::kOrangeEdges));
+                m_list.boxes.push_back(
+                    SceneBox::aligned({-t / 2 - reach, y - t / 2, z - height / 2},
+                                      {-t / 2, y + t / 2, z + height / 2}, SceneColour::kSpringFill,
+                                      SceneColour::kOrangeEdges));
             }
         }
     }
@@ -219,11 +220,12 @@ void TStructureScene::addSurcharges() {
                                                          SceneColour::kBlue));
                 for (double xs : {near, x, far})
                     for (int p = 0; p < TSceneDimensions::kPanels; ++p)
-                        addArrow({xs, m_dims.panelCentre(p), slab}, kDown, 2 * w / 3,
-                                 kBlueSymbol, row.magnitude);
+                        addArrow({xs, m_dims.panelCentre(p), slab}, kDown, 2 * w / 3, kBlueSymbol,
+                                 row.magnitude);
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     }
 }

@@ -6,8 +6,7 @@
 #include "app/tables/gridtable.h"
 #include "app/tables/projecttables.h"
 
-std::vector<TSurchargeRow> TSurchargeRow::rowsOf(const TProgramData& project,
-                                                 double lengthFactor) {
+std::vector<TSurchargeRow> TSurchargeRow::rowsOf(const TProgramData& project, double lengthFactor) {
     std::vector<TSurchargeRow> rows;
     if (!project.options.additionalSurcharge) return rows;
     const TGridTable& table = project.tables().table(TableName::SurchargeTable);

@@ -78,14 +78,18 @@ void T3DViewState::drag(QPoint point, bool shift, QSize window, double scale) {
             pans = m_pressPans + moved * (1.0 / (m_pressZoom * scale));
             break;
         }
-        case Zooming: zoom = m_pressZoom * (1.0 - double(delta.y()) / window.height()); break;
+        case Zooming:
+            zoom = m_pressZoom * (1.0 - double(delta.y()) / window.height());
+            break;
         case Rotating: {
             const TVec3 turn{delta.y() * 180.0 / 2 / window.height(),
                              delta.x() * 180.0 / 2 / window.width(), 0.0};
             angles = m_pressAngles + screenToScene(turn);
             break;
         }
-        case ZoomWindow: m_selection = QRect(m_pressPoint, m_pressPoint + delta).normalized(); break;
+        case ZoomWindow:
+            m_selection = QRect(m_pressPoint, m_pressPoint + delta).normalized();
+            break;
     }
 }
 
@@ -97,6 +101,6 @@ void T3DViewState::release(QPoint point, QSize window, double scale) {
     const QPointF offset = box.center() - QPointF(window.width() / 2.0, window.height() / 2.0);
     const TVec3 moved = screenToScene({-offset.x(), offset.y(), 0.0});
     pans = pans + moved * (1.0 / (zoom * scale));
-    zoom = m_pressZoom * std::min(double(window.height()) / box.height(),
-                                  double(window.width()) / box.width());
+    zoom = m_pressZoom *
+           std::min(double(window.height()) / box.height(), double(window.width()) / box.width());
 }

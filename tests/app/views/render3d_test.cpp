@@ -62,6 +62,12 @@ TEST(Render3D, DrawsTheAnchoredExample) {
     image.save(QStringLiteral("view3d_anchored.png"));
     EXPECT_EQ(f.view.windowTitle(), "3-D View");
     EXPECT_GT(paintedPixels(image), image.width() * image.height() / 20);
+    // Turned to show the panels, soil blocks and anchors in depth.
+    f.view.setViewAngles({25.0, 0.0, -35.0});
+    settle();
+    const QImage turned = f.view.gl().grabFramebuffer();
+    turned.save(QStringLiteral("view3d_anchored_turned.png"));
+    EXPECT_NE(turned, image);
     EXPECT_TRUE(f.view.gl().Blending());
     EXPECT_TRUE(f.view.gl().DepthTesting() || !f.view.gl().DepthTesting());  // queries work
     EXPECT_FALSE(f.view.gl().Fog());
@@ -99,7 +105,7 @@ TEST(Render3D, DeformedShapeAndViewChangesRedraw) {
     emit menu.aboutToShow();
     EXPECT_TRUE(menu.actions()[1]->isChecked());
     EXPECT_TRUE(menu.actions()[8]->isEnabled());  // "Deformed Shape": deflections are loaded
-    menu.actions()[1]->trigger();  // "Soil Layers" off
+    menu.actions()[1]->trigger();                 // "Soil Layers" off
     EXPECT_FALSE(f.view.switches().soilLayers);
     f.view.zoomIn();
     f.view.zoomIn();

@@ -16,7 +16,7 @@ TEST(SceneDimensions, EnglishExampleGivesPanelSizesInFeet) {
     // Twenty panels, ten on each side of the centre line, span 40 ft.
     EXPECT_DOUBLE_EQ(d.panelCentre(9) + d.panelWidth / 2, 20.0);
     EXPECT_DOUBLE_EQ(d.panelCentre(19) - d.panelWidth / 2, -20.0);
-    EXPECT_DOUBLE_EQ(d.soilExtent, 25.0);  // 12.5 w
+    EXPECT_DOUBLE_EQ(d.soilExtent, 25.0);     // 12.5 w
     EXPECT_DOUBLE_EQ(d.largestExtent, 40.0);  // 2 L
     EXPECT_DOUBLE_EQ(d.fitScale(850, 450), std::min(400.0 / 40.0, 800.0 / 50.0));
 }
@@ -34,7 +34,7 @@ TEST(SceneDimensions, MissingWidthsFallBackToTheWallLength) {
         f.project.configuration.activeWidth = c.wa;
         f.project.configuration.resistanceWidth = c.wp;
         const TSceneDimensions d = TSceneDimensions::of(f.project);
-        EXPECT_DOUBLE_EQ(d.panelWidth, c.panel) << c.wa << " " << c.wp;  // L/10 without Wa
+        EXPECT_DOUBLE_EQ(d.panelWidth, c.panel) << c.wa << " " << c.wp;         // L/10 without Wa
         EXPECT_DOUBLE_EQ(d.wallThickness, c.thickness) << c.wa << " " << c.wp;  // L/100 without Wp
     }
 }

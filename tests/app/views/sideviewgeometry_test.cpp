@@ -174,7 +174,7 @@ TEST(SideViewGeometry, SymbolsAndTopView) {
     EXPECT_EQ(restraint->from, QPoint(500, y));
     EXPECT_EQ(restraint->to, QPoint(520, y));
     ASSERT_EQ(d.topView.size(), 5u);
-    EXPECT_EQ(d.topView[0].bounds, QRect(QPoint(388, 58), QPoint(411, 81)));
+    EXPECT_EQ(d.topView[0].bounds, QRect(QPoint(388, 58), QPoint(411, 81)));  // at 0.4 W
     EXPECT_EQ(d.topView[4].bounds.top(), 70 + 2 * 72 * 4 - 12);
     EXPECT_EQ(d.labels.back().text, "side view");
     EXPECT_EQ(d.labels.back().at, QPoint(500, 5));

@@ -79,8 +79,7 @@ TEST(SoilScene, WaterTablesArePlanesWithAGridOfSymbols) {
     f.project.configuration.waterDepthExcavation = 180.0;  // 15 ft
     TDisplaySwitches switches;
     switches.soilLayers = false;
-    const TSceneList list =
-        TSoilScene::build(f.project, TSceneDimensions::of(f.project), switches);
+    const TSceneList list = TSoilScene::build(f.project, TSceneDimensions::of(f.project), switches);
     ASSERT_EQ(list.quads.size(), 2u);
     EXPECT_DOUBLE_EQ(list.quads[0].corners[0].z, -5.0);
     EXPECT_DOUBLE_EQ(list.quads[0].corners[1].x, -25.0);

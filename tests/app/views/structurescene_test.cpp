@@ -22,8 +22,8 @@ struct TEverySymbol : TViewsProject {
         project.options.tieback = true;
         project.options.additionalSurcharge = true;
         // Lateral load at node 0; moment and axial load interpolated from node 2 to node 4.
-        setRows(TableName::BoundCond, {{1, 0, 0, 1000, 0, 0}, {2, 2, 2, 0, -500, 300},
-                                       {1, 3, 4, 0, -500, 300}});
+        setRows(TableName::BoundCond,
+                {{1, 0, 0, 1000, 0, 0}, {2, 2, 2, 0, -500, 300}, {1, 3, 4, 0, -500, 300}});
         setRows(TableName::SoilStrength, {{1, 10, 11, 5000, 0}});
         setRows(TableName::SoilLayer, {{1, 40, 0.0, 0}, {2, 0, 0, -0.01}});
         // Depth 5 ft, 1 in² rod, unbonded 20 ft at 15°, spacing 8 ft.
@@ -78,17 +78,18 @@ TEST(StructureScene, SymbolsSitWhereTheirLoadsAct) {
     EXPECT_DOUBLE_EQ(lateral.size, 4.0 * 2 / 3);
 
     // A negative moment turns the other way; the slope restraint's symbol is 2w.
-    const auto moment = std::find_if(list.symbols.begin(), list.symbols.end(),
-                                     [](const TSceneSymbol& s) { return s.kind == TSymbolKind::Moment; });
+    const auto moment =
+        std::find_if(list.symbols.begin(), list.symbols.end(),
+                     [](const TSceneSymbol& s) { return s.kind == TSymbolKind::Moment; });
     ASSERT_NE(moment, list.symbols.end());
     EXPECT_DOUBLE_EQ(moment->direction.y, -1.0);
     EXPECT_DOUBLE_EQ(moment->size, 8.0);
     EXPECT_DOUBLE_EQ(moment->anchor.z, -1.0);  // node 2 at 0.5 ft per increment
 
     // The negative line load pulls: its arrows point up from the ground.
-    const auto lineLoad = std::find_if(list.symbols.begin(), list.symbols.end(), [](const TSceneSymbol& s) {
-        return s.kind == TSymbolKind::Arrow && s.colourIndex == 2;
-    });
+    const auto lineLoad = std::find_if(
+        list.symbols.begin(), list.symbols.end(),
+        [](const TSceneSymbol& s) { return s.kind == TSymbolKind::Arrow && s.colourIndex == 2; });
     ASSERT_NE(lineLoad, list.symbols.end());
     EXPECT_DOUBLE_EQ(lineLoad->direction.z, 1.0);
     EXPECT_DOUBLE_EQ(lineLoad->anchor.z, 2.0);  // the tip one panel width above the ground
@@ -105,9 +106,9 @@ TEST(StructureScene, TiebackRodsRunIntoTheBackfillAtTheirAngle) {
     EXPECT_NEAR(head.z, -5.0, 1e-12);
     EXPECT_NEAR(std::hypot(end.x - head.x, end.z - head.z), 20.0, 1e-9);
     EXPECT_NEAR(std::atan2(head.z - end.z, head.x - end.x) * 180 / 3.14159265358979, 15.0, 1e-9);
-    EXPECT_NEAR(std::abs(rod.corners[1].x - rod.corners[0].x) /
-                    std::sin(15 * 3.14159265358979 / 180),
-                1.0 / 12, 1e-9);  // side √1 in² = 1/12 ft
+    EXPECT_NEAR(
+        std::abs(rod.corners[1].x - rod.corners[0].x) / std::sin(15 * 3.14159265358979 / 180),
+        1.0 / 12, 1e-9);               // side √1 in² = 1/12 ft
     EXPECT_NEAR(head.y, -4.0, 1e-12);  // first anchor at -spacing / 2
     EXPECT_EQ(rod.fill, SceneColour::kTiebackFill);
 }
@@ -140,7 +141,7 @@ TEST(StructureScene, DeformedWallBendsEachPost) {
     const TSceneDimensions dims = TSceneDimensions::of(f.project);
     const TSceneList list = TStructureScene::build(f.project, dims, switches, deflection);
     ASSERT_EQ(list.boxes.size(), 20u * (40u + 1u));  // 40 bricks and an outline per post
-    const TSceneBox& top = list.boxes[0];  // the top brick of the first post
+    const TSceneBox& top = list.boxes[0];            // the top brick of the first post
     EXPECT_FALSE(top.outlineOnly);
     EXPECT_TRUE(list.boxes[40].outlineOnly);
     // The top node moves 0.4 × 10 = 4 across; the brick keeps the thickness t = 0.1.

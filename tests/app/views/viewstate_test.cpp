@@ -39,8 +39,8 @@ TEST(ViewState, PanningMovesTheSceneWithThePointer) {
     state.mode = T3DViewState::Panning;
     state.press({100, 100});
     state.drag({150, 80}, false, {400, 300}, 10.0);
-    EXPECT_NEAR(state.pans.x, 5.0, 1e-12);  // 50 pixels at 10 pixels per unit
-    EXPECT_NEAR(state.pans.z, 2.0, 1e-12);  // 20 pixels up
+    EXPECT_NEAR(state.pans.x, 5.0, 1e-12);               // 50 pixels at 10 pixels per unit
+    EXPECT_NEAR(state.pans.z, 2.0, 1e-12);               // 20 pixels up
     state.drag({150, 80 - 30}, true, {400, 300}, 10.0);  // shift keeps the larger component
     EXPECT_NEAR(state.pans.x, 5.0, 1e-12);
     EXPECT_NEAR(state.pans.z, 0.0, 1e-12);
