@@ -1,0 +1,53 @@
+#include "app/dialogs/dlgprop.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialogs/dataedit.h"
+#include "app/dialogs/displayunits.h"
+#include "app/project/programdata.h"
+#include "app/tables/forms/tablewindows.h"
+#include "app/tables/projecttables.h"
+
+TDlgProp::TDlgProp(const TDataContext& context, QWidget* parent) : TDataWindow(context, parent) {
+    setWindowTitle(QStringLiteral("Wall Properties"));
+    const auto w = [this]() -> TWallProperties& { return project().wall; };
+    m_increments = addField(
+        QStringLiteral("&Increments (nodes)"), {}, [w] { return double(w().increments); },
+        [w](double v) { w().increments = static_cast<qint32>(v); });
+    m_increments->setIntegerOnly(true);
+    m_increments->setLimits(1, kMaxIncrements);
+    m_incrementLength = addField(
+        QStringLiteral("Increment Length"), QStringLiteral("L"),
+        [w] { return w().incrementLength; }, [w](double v) { w().incrementLength = v; });
+    m_freeHeight = addField(
+        QStringLiteral("Free Height of Wall"), QStringLiteral("L2"),
+        [this, w] { return shownDepth(project(), w().freeHeight); },
+        [this, w](double v) { w().freeHeight = storedDepth(project(), v); });
+    m_maxDeflection = addField(
+        QStringLiteral("Maximum Allowable Deflection for computation iteration"),
+        QStringLiteral("L"), [w] { return w().maxDeflection; },
+        [w](double v) { w().maxDeflection = v; });
+    m_tolerance = addField(
+        QStringLiteral("Deflection Closure Tolerance"), QStringLiteral("L"),
+        [w] { return w().closureTolerance; }, [w](double v) { w().closureTolerance = v; });
+
+    m_section = new QPushButton(QStringLiteral("Enter Section Data"), this);
+    connect(m_section, &QPushButton::clicked, this, [this] {
+        if (storeValues()) tables().show(project().tables().table(u"PileSect"));
+    });
+
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(margin());
+    addFieldRow(*grid, *m_increments, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Wall Stiffness (EI)"), this), 1, 0);
+    grid->addWidget(m_section, 1, 1);
+    addFieldRow(*grid, *m_incrementLength, 2);
+    addFieldRow(*grid, *m_freeHeight, 3);
+    addFieldRow(*grid, *m_maxDeflection, 4);
+    grid->addWidget(new QLabel(QStringLiteral("(Approx.10% of the wall height)  "), this), 5, 0);
+    addFieldRow(*grid, *m_tolerance, 6);
+    grid->setRowStretch(7, 1);
+    load();
+}

@@ -1,0 +1,54 @@
+#include "app/main/appsettings.h"
+
+#include <QSettings>
+
+namespace {
+
+const char* const kOrganisation = "Tarvos";
+const char* const kApplication = "KELDRA";
+const char* const kGroup = "2015.5.6";
+const char* const kEditorKey = "Word Processor";
+
+QString recentFileKey(int index) { return QStringLiteral("File%1").arg(index + 1); }
+
+// Opens the store positioned in the program's group.
+class TSettingsGroup {
+  public:
+    TSettingsGroup() : m_store(kOrganisation, kApplication) { m_store.beginGroup(kGroup); }
+    QSettings& operator*() { return m_store; }
+    QSettings* operator->() { return &m_store; }
+
+  private:
+    QSettings m_store;
+};
+
+void storeRecentFiles(QSettings& store, const TRecentFiles& recentFiles) {
+    for (int i = 0; i < TRecentFiles::kCapacity; ++i)
+        store.setValue(recentFileKey(i), recentFiles.at(i));
+}
+
+}  // namespace
+
+void readAppSettings(TAppSettings& settings) {
+    TSettingsGroup store;
+    if (store->status() != QSettings::NoError) {
+        settings.editorPath.clear();
+        settings.recentFiles.clear();
+        return;
+    }
+    const QString editor = store->value(kEditorKey).toString();
+    if (!editor.isEmpty()) settings.editorPath = editor;
+    for (int i = 0; i < TRecentFiles::kCapacity; ++i)
+        settings.recentFiles.setAt(i, store->value(recentFileKey(i)).toString());
+}
+
+void writeAppSettings(const TAppSettings& settings) {
+    TSettingsGroup store;
+    store->setValue(kEditorKey, settings.editorPath);
+    storeRecentFiles(*store, settings.recentFiles);
+}
+
+void writeRecentFiles(const TRecentFiles& recentFiles) {
+    TSettingsGroup store;
+    storeRecentFiles(*store, recentFiles);
+}

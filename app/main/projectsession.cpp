@@ -1,0 +1,178 @@
+#include "app/main/projectsession.h"
+
+#include <algorithm>
+
+#include "app/project/constructionstages.h"
+#include "app/project/filetables.h"
+#include "app/project/programdata.h"
+#include "app/project/projectreader.h"
+#include "app/project/projectwriter.h"
+#include "app/project/soilparameterline.h"
+#include "app/project/stagefiles.h"
+#include "app/tables/gridtable.h"
+#include "app/tables/projecttables.h"
+
+namespace {
+
+// The friction angle is the second parameter of sand and silt layers; row 0
+// holds the values at the top of the layer.
+constexpr int kFrictionAngleColumn = 1;
+constexpr int kFromNodeColumn = 0;
+constexpr int kToNodeColumn = 1;
+
+}  // namespace
+
+TProjectSession::TProjectSession() : m_tables(std::make_unique<TProjectTables>()) { newProject(); }
+
+TProjectSession::~TProjectSession() = default;
+
+void TProjectSession::newProject() {
+    m_project.reset();
+    m_project = std::make_unique<TProgramData>(*m_tables);
+}
+
+QString TProjectSession::open(const QString& fileName, TFileLayout layout) {
+    newProject();
+    m_project->files.fileName = fileName;
+    return TProjectReader::readProjectFile(*m_project, layout);
+}
+
+QString TProjectSession::prepareStageFiles(TFileLayout layout) {
+    return ConstructionStages::openStagedProject(*m_project, layout);
+}
+
+void TProjectSession::save() {
+    if (stageCount() > 1)
+        ConstructionStages::saveStagedProject(*m_project);
+    else
+        TProjectWriter(*m_project).writeProjectFile();
+}
+
+void TProjectSession::saveAs(const QString& newName) {
+    if (stageCount() > 1) {
+        // Wall.kd4d and Wall.kd5d share their stage files: nothing to move.
+        const bool sameStageFiles =
+            StageFiles::stageFileName(newName, 1) == StageFiles::stageFileName(fileName(), 1);
+        if (!sameStageFiles) {
+            ConstructionStages::saveStagedProjectAs(*m_project, newName);
+            return;
+        }
+        m_project->files.previousName = fileName();
+        m_project->files.fileName = newName;
+        ConstructionStages::saveStagedProject(*m_project);
+        return;
+    }
+    const QString previous = m_project->files.fileName;
+    m_project->files.fileName = newName;
+    try {
+        TProjectWriter(*m_project).writeProjectFile();
+    } catch (...) {
+        m_project->files.fileName = previous;
+        throw;
+    }
+}
+
+const QString& TProjectSession::fileName() const { return m_project->files.fileName; }
+
+bool TProjectSession::isModified() const { return m_project->IsModified(); }
+
+void TProjectSession::setModified(bool modified) { m_project->SetModified(modified); }
+
+bool& TProjectSession::switchField(TSwitch s) const {
+    TOptionSwitches& o = m_project->options;
+    switch (s) {
+        case TSwitch::GeneratePyCurves:
+            return o.generatePyCurves;
+        case TSwitch::ConcentratedLoads:
+            return o.concentratedLoads;
+        case TSwitch::Tieback:
+            return o.tieback;
+        case TSwitch::Restraints:
+            return o.restraints;
+        case TSwitch::ExternalPyCurves:
+            return o.externalPyCurves;
+        case TSwitch::LateralSprings:
+            return o.lateralSprings;
+        case TSwitch::PyModification:
+            return o.pyModification;
+        case TSwitch::AdditionalSurcharge:
+            return o.additionalSurcharge;
+        case TSwitch::MomentEICurves:
+            break;
+    }
+    return o.momentEI;
+}
+
+bool TProjectSession::switchOn(TSwitch s) const { return switchField(s); }
+
+void TProjectSession::setSwitch(TSwitch s, bool on) {
+    switchField(s) = on;
+    setModified(true);
+}
+
+bool TProjectSession::shortAndLongTerm() const { return m_project->options.shortAndLongTerm; }
+
+void TProjectSession::setShortAndLongTerm(bool on) {
+    m_project->options.shortAndLongTerm = on;
+    setModified(true);
+}
+
+bool TProjectSession::generatedEarthPressure() const {
+    return m_project->options.generatedPressureMemory;
+}
+
+int TProjectSession::earthPressure() const { return m_project->options.earthPressure; }
+
+void TProjectSession::ensureEarthPressureSelection() {
+    if (m_project->options.earthPressure == kNoEarthPressure)
+        m_project->options.earthPressure = kUserSpecifiedPressure;
+}
+
+void TProjectSession::setEarthPressure(int selection) {
+    m_project->options.earthPressure = selection;
+    setModified(true);
+}
+
+int TProjectSession::unitSystem() const { return m_project->units(); }
+
+void TProjectSession::setUnitSystem(int units) {
+    m_project->SetUnits(units);
+    setModified(true);
+}
+
+int TProjectSession::stageCount() const { return m_project->stages.count; }
+
+int TProjectSession::currentStage() const { return m_project->stages.current; }
+
+QString TProjectSession::selectStage(int stage) {
+    return ConstructionStages::selectStage(*m_project, stage);
+}
+
+QString TProjectSession::copyPreviousStage() {
+    return ConstructionStages::copyPreviousStage(*m_project);
+}
+
+QString TProjectSession::setStageCount(int stageCount) {
+    return ConstructionStages::setStageCount(*m_project, stageCount);
+}
+
+TInputCheckData TProjectSession::inputCheckData() const {
+    const TFileTables tables = TFileTables::of(*m_tables);
+    TInputCheckData data;
+    data.increments = m_project->wall.increments;
+    const TGridTable& stiffness = tables.stiffness;
+    for (int row = 0; row < stiffness.rowCount(); ++row)
+        data.stiffnessRows.append(
+            {stiffness.integer(kFromNodeColumn, row), stiffness.integer(kToNodeColumn, row)});
+    data.backfillSlope = m_project->configuration.backfillSlope;
+    const TGridTable& layers = tables.soilLayers;
+    for (int row = 0; row < layers.rowCount(); ++row) {
+        TLayerFriction layer{layers.integer(SoilLayerColumn::kType, row), 0.0};
+        const TGridTable* parameters = layers.subTable(SoilLayerColumn::kParameters, row);
+        const bool frictional = layer.soilType == kSand || layer.soilType == kSilt;
+        if (frictional && parameters && parameters->rowCount() > 0)
+            layer.frictionAngle = parameters->real(kFrictionAngleColumn, 0);
+        data.soilLayers.append(layer);
+    }
+    return data;
+}
