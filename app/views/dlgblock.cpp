@@ -74,7 +74,10 @@ void TDlgBlock::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] {
         if (m_gl->contextError().isEmpty() || m_contextErrorShown) return;
         m_contextErrorShown = true;
-        QMessageBox::information(this, windowTitle(), m_gl->contextError());
+        if (reportContextError)
+            reportContextError(m_gl->contextError());
+        else
+            QMessageBox::information(this, windowTitle(), m_gl->contextError());
     });
 }
 

@@ -40,6 +40,9 @@ class TDlgBlock : public QWidget {
     // Whether a deflection curve with more than one point is at hand for the deformed shape.
     [[nodiscard]] bool deformedShapeAvailable() const;
 
+    // Tells the user that no OpenGL context could be had; an information box unless replaced.
+    std::function<void(const QString&)> reportContextError;
+
     // Adds the items of the "Show 3DView" menu; their check marks follow the switches.
     void fillShowMenu(QMenu& menu);
 
