@@ -130,7 +130,15 @@ void TglWindow::paintGL() {
     glFlush();
 }
 
-void TglWindow::run(const std::function<void()>& operation) {
+namespace {
+const QString kBetweenBeginAndEnd =
+    QStringLiteral("operation cannot be performed between glBegin and glEnd");
+}
+
+void TglWindow::run(const std::function<void()>& operation, bool betweenBeginAndEnd) {
+    // The context's own error flag cannot tell, since making the context current clears it.
+    if (m_betweenBeginAndEnd && !betweenBeginAndEnd && !m_painting)
+        throw EOpenGL(kBetweenBeginAndEnd);
     // While painting, or inside a caller that made the context current, just draw.
     if (m_painting || (context() && QOpenGLContext::currentContext() == context())) {
         operation();
@@ -142,8 +150,7 @@ void TglWindow::run(const std::function<void()>& operation) {
     const GLenum error = glGetError();
     doneCurrent();
     update();
-    if (error == GL_INVALID_OPERATION)
-        throw EOpenGL(QStringLiteral("operation cannot be performed between glBegin and glEnd"));
+    if (error == GL_INVALID_OPERATION) throw EOpenGL(kBetweenBeginAndEnd);
 }
 
 bool TglWindow::isEnabled(TCapability capability) {
@@ -185,9 +192,11 @@ void TglWindow::Disable(unsigned capability) {
 }
 void TglWindow::Begin(unsigned primitive) {
     run([&] { glBegin(primitive); });
+    m_betweenBeginAndEnd = true;
 }
 void TglWindow::End() {
-    run([&] { glEnd(); });
+    m_betweenBeginAndEnd = false;
+    run([&] { glEnd(); }, true);
 }
 void TglWindow::Finish() {
     run([&] { glFinish(); });
@@ -206,10 +215,10 @@ void TglWindow::Ortho(double left, double right, double bottom, double top, doub
     run([&] { glOrtho(left, right, bottom, top, zNear, zFar); });
 }
 void TglWindow::Vertex(double x, double y, double z) {
-    run([&] { glVertex3d(x, y, z); });
+    run([&] { glVertex3d(x, y, z); }, true);
 }
 void TglWindow::Color(float red, float green, float blue, float alpha) {
-    run([&] { glColor4f(red, green, blue, alpha); });
+    run([&] { glColor4f(red, green, blue, alpha); }, true);
 }
 void TglWindow::ClearColor(float red, float green, float blue, float alpha) {
     run([&] { glClearColor(red, green, blue, alpha); });
@@ -227,7 +236,7 @@ void TglWindow::PopMatrix() {
     run([&] { glPopMatrix(); });
 }
 void TglWindow::CallList(unsigned list) {
-    run([&] { glCallList(list); });
+    run([&] { glCallList(list); }, true);
 }
 void TglWindow::NewList(unsigned list, unsigned mode) {
     run([&] { glNewList(list, mode); });

@@ -137,7 +137,8 @@ class TglWindow : public QOpenGLWidget {
   private:
     // Runs `operation` with the context current; outside painting checks the error state,
     // releases the context and repaints. Raises EOpenGL.
-    void run(const std::function<void()>& operation);
+    // `betweenBeginAndEnd` marks the calls OpenGL allows between glBegin and glEnd.
+    void run(const std::function<void()>& operation, bool betweenBeginAndEnd = false);
     [[nodiscard]] bool isEnabled(TCapability capability);
     void setCapability(TCapability capability, bool on);
     void mouseEvent(QMouseEvent& event, const std::function<void(QMouseEvent&)>& handler);
@@ -152,6 +153,7 @@ class TglWindow : public QOpenGLWidget {
     bool m_firstPaintDone = false;
     bool m_redrawRequested = false;
     bool m_glyphsBuilt = false;
+    bool m_betweenBeginAndEnd = false;
     QPoint m_lastMouse;
     Qt::MouseButtons m_lastButtons;
     QPoint m_pressPoint;

@@ -11,6 +11,7 @@
 
 #include "app/views/dlgblock.h"
 #include "app/views/dlgdeformedshape.h"
+#include "app/views/eopengl.h"
 #include "app/views/glwindow.h"
 #include "viewsfixture.h"
 
@@ -113,4 +114,28 @@ TEST(Render3D, DeformedShapeAndViewChangesRedraw) {
     const QImage zoomed = f.view.gl().grabFramebuffer();
     zoomed.save(QStringLiteral("view3d_anchored_zoomed.png"));
     EXPECT_NE(zoomed, deformed);
+}
+
+TEST(Render3D, DrawingCallsBetweenBeginAndEndRaiseEOpenGL) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "needs an X display (ctest runs it under xvfb-run)";
+    TRendered f;
+    (void)f.draw();
+    ASSERT_TRUE(f.view.gl().contextError().isEmpty());
+    TglWindow& gl = f.view.gl();
+    // Outside painting a call that OpenGL refuses between glBegin and glEnd raises.
+    QString message;
+    gl.Begin(TglWindow::glLines());
+    gl.Vertex(0, 0, 0);
+    try {
+        gl.LoadIdentity();
+    } catch (const EOpenGL& error) {
+        message = error.message();
+    }
+    EXPECT_EQ(message, "operation cannot be performed between glBegin and glEnd");
+    gl.End();
+    gl.setFog(true);
+    EXPECT_TRUE(gl.Fog());
+    gl.setFog(false);
+    EXPECT_FALSE(gl.Fog());
 }
