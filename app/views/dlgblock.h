@@ -37,6 +37,8 @@ class TDlgBlock : public QWidget {
     void setSwitches(const TDisplaySwitches& switches);  // rebuilds the scene
     [[nodiscard]] const std::optional<TSceneDimensions>& dimensions() const { return m_dims; }
     [[nodiscard]] double fitScale() const { return m_fitScale; }
+    // The deflection the deformed shape draws, one value per node.
+    [[nodiscard]] std::vector<double> deflection() const { return m_deflection(); }
     // Whether a deflection curve with more than one point is at hand for the deformed shape.
     [[nodiscard]] bool deformedShapeAvailable() const;
 

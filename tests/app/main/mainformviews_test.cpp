@@ -47,6 +47,10 @@ TEST(MainFormViews, ComputationMenuOpensBothViewsOfTheResults) {
     EXPECT_TRUE(menuTitles(*f.form).contains("Show 3DView"));
     // The deformed shape takes the first deflection curve.
     EXPECT_TRUE(view->deformedShapeAvailable());
+    // A value for every node of the 50 increments (the engine adds one below the tip).
+    const std::vector<double> deflection = view->deflection();
+    ASSERT_GE(deflection.size(), 51u);
+    EXPECT_NE(deflection[0], 0.0);
 
     child->close();
     QCoreApplication::processEvents();
