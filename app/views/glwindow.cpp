@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -114,6 +115,7 @@ void TglWindow::resizeGL(int width, int height) { glViewport(0, 0, width, height
 
 void TglWindow::paintGL() {
     if (!m_contextError.isEmpty() || !OnPaint) return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_painting = true;
     OnPaint();
     m_painting = false;
@@ -128,6 +130,7 @@ void TglWindow::paintGL() {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
     glFlush();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 namespace {
