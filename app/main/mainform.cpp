@@ -47,6 +47,7 @@ TMainForm::TMainForm(TMainFormSetup setup, QWidget* parent)
     createStatusBar();
     connectActions();
     connectGraphActions();
+    connectViewActions();
     connectDataActions();
     readSettings();
 

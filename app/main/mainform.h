@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/graphs/resultgraphs.h"
 #include "app/main/appsettings.h"
@@ -16,6 +17,7 @@
 #include "app/main/userprompts.h"
 
 class QLabel;
+class TViewCommands;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -95,6 +97,8 @@ class TMainForm : public QMainWindow {
     void createStatusBar();
     void connectActions();
     void connectGraphActions();
+    void connectViewActions();
+    [[nodiscard]] std::vector<double> firstDeflectionCurve() const;
     void fillGraphEnabling(TEnablingState& state);
     void connectOptionActions();
     void connectStageActions();
@@ -152,4 +156,5 @@ class TMainForm : public QMainWindow {
     QMenu* m_windowMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_statusText = nullptr;
+    TViewCommands* m_viewCommands = nullptr;  // the 3D view's tool buttons and menu
 };
