@@ -37,12 +37,9 @@ class Sand final : public PointwiseModel {
     Step EquivalentDepth(PyRun& run, const StationSide& st, double S, double& XEQ) override {
         const EquivalentDepthSoil soil{angles_, st.b, gamma_, 0.0, false, kEquivalentDepthSteps,
                                        st.X0};
-        if (const auto depth = FrictionalEquivalentDepth(soil, S)) {
-            XEQ = *depth;
-            return Step::kContinue;
-        }
-        return run.StopAt("     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SAND LAYER AT X =",
-                          run.state().grid.HFREE + st.XSTA);
+        return EquivalentDepthOrStop(
+            run, st, soil, S,
+            "     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SAND LAYER AT X =", XEQ);
     }
 
     double Resistance(const StationSide& st) override {

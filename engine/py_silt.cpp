@@ -59,12 +59,9 @@ class Silt final : public PointwiseModel {
     Step EquivalentDepth(PyRun& run, const StationSide& st, double S, double& XEQ) override {
         const EquivalentDepthSoil soil{angles_, st.b, gamma_, c_, true, kEquivalentDepthSteps,
                                        st.X0};
-        if (const auto depth = FrictionalEquivalentDepth(soil, S)) {
-            XEQ = *depth;
-            return Step::kContinue;
-        }
-        return run.StopAt("     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SILT LAYER AT X =",
-                          run.state().grid.HFREE + st.XSTA);
+        return EquivalentDepthOrStop(
+            run, st, soil, S,
+            "     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SILT LAYER AT X =", XEQ);
     }
 
     double Resistance(const StationSide& st) override {
