@@ -79,4 +79,12 @@ std::optional<double> FrictionalEquivalentDepth(const EquivalentDepthSoil& soil,
     return (S - sum) / D + xr;
 }
 
+Step EquivalentDepthOrStop(PyRun& run, const StationSide& st, const EquivalentDepthSoil& soil,
+                           double S, std::string_view noDepthText, double& XEQ) {
+    const std::optional<double> depth = FrictionalEquivalentDepth(soil, S);
+    if (!depth) return run.StopAt(noDepthText, run.state().grid.HFREE + st.XSTA);
+    XEQ = *depth;
+    return Step::kContinue;
+}
+
 }  // namespace keldra

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
+
+#include "engine/py_model.h"
 
 namespace keldra {
 
@@ -47,5 +50,11 @@ struct EquivalentDepthSoil {
 // resistance to extend it below that depth).
 [[nodiscard]] std::optional<double> FrictionalEquivalentDepth(const EquivalentDepthSoil& soil,
                                                               double S);
+
+// The equivalent depth XEQ of the layer at its first station st; a soil that
+// cannot accumulate S stops the run with noDepthText and the station's depth.
+[[nodiscard]] Step EquivalentDepthOrStop(PyRun& run, const StationSide& st,
+                                         const EquivalentDepthSoil& soil, double S,
+                                         std::string_view noDepthText, double& XEQ);
 
 }  // namespace keldra

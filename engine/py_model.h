@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "engine/py_run.h"
@@ -88,13 +89,25 @@ class PyModel {
     virtual PointLayout Layout() const = 0;
 };
 
-// The multiplied and shifted point of a side: y' = ym y, p' = pm p - shift on
-// the excavation side and pm p + shift on the backfill side.
-inline void Transform(const StationSide& st, double y, double p, double PASHIFT, int m,
-                      CurvePoints& out) {
-    out.y[m] = st.ym * y;
-    out.p[m] = st.pm * p + (st.side == Side::kExcavation ? -PASHIFT : PASHIFT);
-}
+// A model whose curve is a resistance p(y) at its own 17 deflections: each
+// point is multiplied and shifted, y' = ym y, p' = pm p - PASHIFT on the
+// excavation side and pm p + PASHIFT on the backfill side.
+class PointwiseModel : public PyModel {
+  public:
+    void Curve(const StationSide& st, CurvePoints& out) const final;
+
+  protected:
+    // Deflection of point m for the width b, and the resistance at deflection
+    // y, both before the multipliers and the shift.
+    virtual double Deflection(int m, double b) const = 0;
+    virtual double ResistanceAt(double y) const = 0;
+
+    // The initial modulus k·X of the soils whose curve is never stiffer than
+    // the line k·X·y.
+    virtual std::optional<double> InitialModulus() const { return std::nullopt; }
+
+    double PASHIFT_ = 0.0;  // active pressure moved into the curve
+};
 
 // A force per length unit of the report: "LBS/IN", or with a power "LBS/IN**2".
 class PerLength {
@@ -107,8 +120,9 @@ class PerLength {
     int length_ = 0;
 };
 
-// The opening of a station and side: two empty lines and the side's name.
-void WriteSideOpener(std::FILE* report, Side side);
+// The opening of a station and side: two empty lines, the side's name and the
+// model's empty lines before its heading.
+void WriteSideOpener(std::FILE* report, Side side, int emptyLinesAfter);
 
 // Runs the common procedure over the five stations of p-y layer n.
 Step GenerateLayer(PyRun& run, int n, PyModel& model);

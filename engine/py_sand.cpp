@@ -1,6 +1,5 @@
 // Sand: a straight line k·X·y, a parabola up to yk = b/60, a straight line to
 // the ultimate resistance at yu = 3b/80, and the ultimate resistance beyond.
-#include <algorithm>
 #include <cmath>
 
 #include "engine/fixed_line.h"
@@ -15,7 +14,7 @@ namespace {
 
 constexpr int kEquivalentDepthSteps = 100;
 
-class Sand final : public PyModel {
+class Sand final : public PointwiseModel {
   public:
     explicit Sand(double k) : k_(k) {}
 
@@ -38,12 +37,9 @@ class Sand final : public PyModel {
     Step EquivalentDepth(PyRun& run, const StationSide& st, double S, double& XEQ) override {
         const EquivalentDepthSoil soil{angles_, st.b, gamma_, 0.0, false, kEquivalentDepthSteps,
                                        st.X0};
-        if (const auto depth = FrictionalEquivalentDepth(soil, S)) {
-            XEQ = *depth;
-            return Step::kContinue;
-        }
-        return run.StopAt("     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SAND LAYER AT X =",
-                          run.state().grid.HFREE + st.XSTA);
+        return EquivalentDepthOrStop(
+            run, st, soil, S,
+            "     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SAND LAYER AT X =", XEQ);
     }
 
     double Resistance(const StationSide& st) override {
@@ -68,20 +64,10 @@ class Sand final : public PyModel {
 
     bool AccumulatesBelowLastStation() const override { return true; }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = Deflection(m, st.b);
-            const double p = std::min(ResistanceAt(y), kx_ * y);
-            Transform(st, y, p, PASHIFT_, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 2);
         FixedLine().X(11).Text("DEPTH BELOW GS").X(2).Text("DIAM").X(3).Text("PHI").X(2)
             .Text("GAMMA AVG").X(4).Text("A").X(4).Text("B").X(5).Text("PCT").X(7).Text("PCD")
             .WriteTo(report);
@@ -98,22 +84,24 @@ class Sand final : public PyModel {
     PointLayout Layout() const override { return {'F', 3, 1, 1, true}; }
 
   private:
-    double Deflection(int m, double b) const {
+    double Deflection(int m, double b) const override {
         if (m <= 13) return (m - 1) * yk_ / 12.0;  // point 13 is yk
         if (m == 14) return yu_;
         return yu_ + (m - 14) * b;
     }
 
-    double ResistanceAt(double y) const {
+    double ResistanceAt(double y) const override {
         if (y <= ykk_) return kx_ * y;
         if (y <= yk_) return C_ * std::pow(y, 1.0 / N_);
         if (y <= yu_) return pk_ + m_ * (y - yk_);
         return pu_;
     }
 
+    std::optional<double> InitialModulus() const override { return kx_; }
+
     double k_;
     FrictionAngles angles_{};
-    double gamma_ = 0.0, PASHIFT_ = 0.0;
+    double gamma_ = 0.0;
     FrictionalResistance r_{};
     double kx_ = 0.0, A_ = 0.0, B_ = 0.0, pu_ = 0.0, pk_ = 0.0, yu_ = 0.0, yk_ = 0.0;
     double m_ = 0.0, N_ = 0.0, C_ = 0.0, ykk_ = 0.0;

@@ -1,6 +1,5 @@
 // Silt, a soil with cohesion and friction: the sand curve shape with the
 // cohesive resistance added to the characteristic resistance pk.
-#include <algorithm>
 #include <cmath>
 
 #include "engine/fixed_line.h"
@@ -29,7 +28,7 @@ void WarnNoFriction() {
 // runs up to the ultimate resistance.
 enum class Shape { kParabola, kLines, kInitialLine };
 
-class Silt final : public PyModel {
+class Silt final : public PointwiseModel {
   public:
     explicit Silt(double k) : k_(k) {}
 
@@ -60,12 +59,9 @@ class Silt final : public PyModel {
     Step EquivalentDepth(PyRun& run, const StationSide& st, double S, double& XEQ) override {
         const EquivalentDepthSoil soil{angles_, st.b, gamma_, c_, true, kEquivalentDepthSteps,
                                        st.X0};
-        if (const auto depth = FrictionalEquivalentDepth(soil, S)) {
-            XEQ = *depth;
-            return Step::kContinue;
-        }
-        return run.StopAt("     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SILT LAYER AT X =",
-                          run.state().grid.HFREE + st.XSTA);
+        return EquivalentDepthOrStop(
+            run, st, soil, S,
+            "     ERROR STOP -- NO EQUIVALENT DEPTH FOR THE SILT LAYER AT X =", XEQ);
     }
 
     double Resistance(const StationSide& st) override {
@@ -94,20 +90,10 @@ class Silt final : public PyModel {
 
     bool AccumulatesBelowLastStation() const override { return true; }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = Deflection(m, st.b);
-            const double p = std::min(ResistanceAt(y), kx_ * y);
-            Transform(st, y, p, PASHIFT_, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 2);
         FixedLine().X(5).Text("DEPTH").X(6).Text("DIAM").X(6).Text("PHI").X(2).Text("GAMMA AVG")
             .X(8).Text("A").X(9).Text("B").X(5).Text("Puc").X(7).Text("Pu\xED").WriteTo(report);
         FixedLine().X(7).Text(u.L2).X(8).Text(u.L2).X(12).Text(PerLength(u, "3")).WriteTo(report);
@@ -138,13 +124,13 @@ class Silt final : public PyModel {
         }
     }
 
-    double Deflection(int m, double b) const {
+    double Deflection(int m, double b) const override {
         if (m <= 13) return (m - 1) * yk_ / 12.0;  // point 13 is yk
         if (m == 14) return yu_;
         return yu_ + (m - 14) * 0.5 * b;
     }
 
-    double ResistanceAt(double y) const {
+    double ResistanceAt(double y) const override {
         switch (shape_) {
             case Shape::kLines:
                 if (y <= yint_) return kx_ * y;
@@ -161,9 +147,11 @@ class Silt final : public PyModel {
         }
     }
 
+    std::optional<double> InitialModulus() const override { return kx_; }
+
     double k_;
     FrictionAngles angles_{};
-    double gamma_ = 0.0, c_ = 0.0, PASHIFT_ = 0.0;
+    double gamma_ = 0.0, c_ = 0.0;
     double kx_ = 0.0, ps_ = 0.0, puc_ = 0.0, A_ = 0.0, B_ = 0.0, pu_ = 0.0, pk_ = 0.0;
     double yu_ = 0.0, yk_ = 0.0, m_ = 0.0, N_ = 0.0, C_ = 0.0, ykk_ = 0.0, yint_ = 0.0;
     Shape shape_ = Shape::kParabola;

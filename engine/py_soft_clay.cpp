@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kTinyDeflection = 1e-14;
 
-class SoftClay final : public PyModel {
+class SoftClay final : public PointwiseModel {
   public:
     Step ReadSoil(PyRun& run, const StationSide& st) override {
         c_ = run.STRENGTHAT(st.XD);
@@ -40,18 +40,10 @@ class SoftClay final : public PyModel {
         return pu_;
     }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = Deflection(m);
-            Transform(st, y, ResistanceAt(y), PASHIFT_, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 1);
         FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(6)
             .Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
         FixedLine().X(15).Text(u.L2).X(13).Text(u.L2).X(5).Text(PerLength(u, "2")).X(2)
@@ -77,7 +69,7 @@ class SoftClay final : public PyModel {
     PointLayout Layout() const override { return {'F', 3, 1, 1, true}; }
 
   private:
-    double Deflection(int m) const {
+    double Deflection(int m, double /*b*/) const override {
         switch (m) {
             case 1:
                 return 0.0;
@@ -94,13 +86,13 @@ class SoftClay final : public PyModel {
         }
     }
 
-    double ResistanceAt(double y) const {
+    double ResistanceAt(double y) const override {
         if (y <= 0.0) return 0.0;
         if (y <= 8.0 * y50_) return 0.5 * pu_ * std::cbrt(y / y50_);
         return pu_;
     }
 
-    double c_ = 0.0, gamma_ = 0.0, e50_ = 0.0, PASHIFT_ = 0.0;
+    double c_ = 0.0, gamma_ = 0.0, e50_ = 0.0;
     double pu_ = 0.0, y50_ = 0.0;
 };
 

@@ -1,6 +1,7 @@
 // The common procedure of every p-y model: stations, sides, depths, the
 // accumulated resistance of the layer, and the output of each curve to the
 // report and to SOILDATA.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/fixed_line.h"
@@ -117,13 +118,26 @@ PerLength::PerLength(const UnitLabels& u, const char* power) {
     length_ = std::snprintf(text_, sizeof text_, "%s/%s%s%s", u.F3, u.L2, stars, power);
 }
 
-void WriteSideOpener(std::FILE* report, Side side) {
+void WriteSideOpener(std::FILE* report, Side side, int emptyLinesAfter) {
     WriteEmptyLine(report);
     WriteEmptyLine(report);
     FixedLine()
         .X(9)
         .Text(side == Side::kExcavation ? "AT THE EXCAVATION SIDE" : "AT THE BACKFILL SIDE")
         .WriteTo(report);
+    for (int line = 0; line < emptyLinesAfter; ++line) WriteEmptyLine(report);
+}
+
+void PointwiseModel::Curve(const StationSide& st, CurvePoints& out) const {
+    const std::optional<double> initialModulus = InitialModulus();
+    const double shift = st.side == Side::kExcavation ? -PASHIFT_ : PASHIFT_;
+    for (int m = 1; m <= kCurvePoints; ++m) {
+        const double y = Deflection(m, st.b);
+        double p = ResistanceAt(y);
+        if (initialModulus) p = std::min(p, *initialModulus * y);
+        out.y[m] = st.ym * y;
+        out.p[m] = st.pm * p + shift;
+    }
 }
 
 Step GenerateLayer(PyRun& run, int n, PyModel& model) {

@@ -19,7 +19,7 @@ constexpr int kEquivalentDepthSteps = 40;
 // Share of pc that the curve holds on average (its accumulated resistance).
 double ResidualShare(double A) { return 1.225 * std::sqrt(A) - 0.75 * A - 0.411; }
 
-class StiffClayFreeWater final : public PyModel {
+class StiffClayFreeWater final : public PointwiseModel {
   public:
     explicit StiffClayFreeWater(double k) : k_(k) {}
 
@@ -81,20 +81,10 @@ class StiffClayFreeWater final : public PyModel {
         return pc_ * ResidualShare(A_);
     }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = Deflection(m);
-            const double p = std::min(ResistanceAt(y), initialModulus_ * y);
-            Transform(st, y, p, PASHIFT_, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 2);
         FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(9).Text("CAVG")
             .X(4).Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
         FixedLine().X(15).Text(u.L2).X(13).Text(u.L2).X(5).Text(PerLength(u, "2")).X(2)
@@ -107,7 +97,7 @@ class StiffClayFreeWater final : public PyModel {
     PointLayout Layout() const override { return {'F', 3, 1, 1, false}; }
 
   private:
-    double Deflection(int m) const {
+    double Deflection(int m, double /*b*/) const override {
         const double Ay50 = A_ * y50_;
         switch (m) {
             case 1:
@@ -125,7 +115,7 @@ class StiffClayFreeWater final : public PyModel {
         }
     }
 
-    double ResistanceAt(double y) const {
+    double ResistanceAt(double y) const override {
         const double Ay50 = A_ * y50_;
         const double parabola = 0.5 * pc_ * std::sqrt(y / y50_);
         if (y <= Ay50) return parabola;
@@ -135,8 +125,10 @@ class StiffClayFreeWater final : public PyModel {
         return softened - 0.75 * pc_ * A_;
     }
 
+    std::optional<double> InitialModulus() const override { return initialModulus_; }
+
     double k_;
-    double c_ = 0.0, ca_ = 0.0, gamma_ = 0.0, e50_ = 0.0, PASHIFT_ = 0.0;
+    double c_ = 0.0, ca_ = 0.0, gamma_ = 0.0, e50_ = 0.0;
     double integral_ = 0.0, firstXSTA_ = 0.0, previousXSTA_ = 0.0, previousC_ = 0.0;
     double pc_ = 0.0, A_ = 0.0, y50_ = 0.0, initialModulus_ = 0.0;
 };

@@ -16,7 +16,7 @@ constexpr double kDeflectionShare[kCurvePoints + 1] = {0,     0,     1e-5, 5e-5,
                                                        0.001, 0.005, 0.01, 0.025, 0.05,  0.075,
                                                        0.1,   0.25,  0.5,  1,     1.125, 1.25};
 
-class StiffClayNoFreeWater final : public PyModel {
+class StiffClayNoFreeWater final : public PointwiseModel {
   public:
     Step ReadSoil(PyRun& run, const StationSide& st) override {
         c_ = run.STRENGTHAT(st.XD);
@@ -45,20 +45,10 @@ class StiffClayNoFreeWater final : public PyModel {
         return pu_;
     }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = 16.0 * y50_ * kDeflectionShare[m];
-            const double p = y <= 16.0 * y50_ ? 0.5 * pu_ * std::pow(y / y50_, 0.25) : pu_;
-            Transform(st, y, p, PASHIFT_, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 2);
         FixedLine().X(10).Text("DEPTH BELOW GS").X(5).Text("DIAM").X(8).Text("C").X(7).Text("CAVG")
             .X(4).Text("GAMMA AVG").X(5).Text("E50").WriteTo(report);
         FixedLine().X(16).Text(u.L2).X(12).Text(u.L2).X(5).Text(PerLength(u, "2")).X(1)
@@ -73,7 +63,15 @@ class StiffClayNoFreeWater final : public PyModel {
     PointLayout Layout() const override { return {'F', 5, 1, 1, true}; }
 
   private:
-    double c_ = 0.0, ca_ = 0.0, gamma_ = 0.0, e50_ = 0.0, PASHIFT_ = 0.0;
+    double Deflection(int m, double /*b*/) const override {
+        return 16.0 * y50_ * kDeflectionShare[m];
+    }
+
+    double ResistanceAt(double y) const override {
+        return y <= 16.0 * y50_ ? 0.5 * pu_ * std::pow(y / y50_, 0.25) : pu_;
+    }
+
+    double c_ = 0.0, ca_ = 0.0, gamma_ = 0.0, e50_ = 0.0;
     double pu_ = 0.0, y50_ = 0.0;
 };
 

@@ -24,7 +24,7 @@ void WarnNoStrength() {
                  "       DATA. PLEASE ENTER THE CORRECT VALUE AND RUN IT AGAIN.\n");
 }
 
-class WeakRock final : public PyModel {
+class WeakRock final : public PointwiseModel {
   public:
     explicit WeakRock(const PyLayer& layer) : layer_(layer), Er_(layer.AKPY) {}
 
@@ -64,21 +64,10 @@ class WeakRock final : public PyModel {
         return 0.0;
     }
 
-    void Curve(const StationSide& st, CurvePoints& out) const override {
-        for (int m = 1; m <= kCurvePoints; ++m) {
-            const double y = yrm_ * kDeflectionFactor[m];
-            const double p =
-                y < yA_ ? Kir_ * y : std::min(0.5 * pur_ * std::pow(y / yrm_, 0.25), pur_);
-            Transform(st, y, p, 0.0, m, out);
-        }
-    }
-
     // clang-format off
     void WriteHeading(std::FILE* report, const UnitLabels& u,
                       const StationSide& st) const override {
-        WriteSideOpener(report, st.side);
-        WriteEmptyLine(report);
-        WriteEmptyLine(report);
+        WriteSideOpener(report, st.side, 2);
         FixedLine().X(14).Text("DEPTH").X(5).Text("DIAM").X(7).Text("Qu").X(7).Text(" Eu ").X(3)
             .Text("GAMMA AVG").X(6).Text("E50").WriteTo(report);
         FixedLine().X(16).Text(u.L2).X(7).Text(u.L2).X(4).Text(PerLength(u, "2")).X(1)
@@ -93,6 +82,12 @@ class WeakRock final : public PyModel {
     PointLayout Layout() const override { return {'E', 3, 2, 2, false}; }
 
   private:
+    double Deflection(int m, double /*b*/) const override { return yrm_ * kDeflectionFactor[m]; }
+
+    double ResistanceAt(double y) const override {
+        return y < yA_ ? Kir_ * y : std::min(0.5 * pur_ * std::pow(y / yrm_, 0.25), pur_);
+    }
+
     const PyLayer& layer_;
     double Er_;  // rock mass modulus, value 5 at the layer top
     double qu_ = 0.0, krm_ = 0.0, gamma_ = 0.0, qa_ = 0.0, ar_ = 0.0;
