@@ -66,8 +66,8 @@ Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
         int case_read = 0, station = 0;
         double deflection = 0.0, slope = 0.0;
         if (!in.Read(case_read, station, deflection, slope)) return StopOnReadFailure(s, in);
-        s.spec.SPDF[k] = deflection;
-        s.spec.SPSL[k] = slope;
+        s.specified.SPDF[k] = deflection;
+        s.specified.SPSL[k] = slope;
         if (static_cast<long long>(station) + kStationOffset < previous_index) {
             return StopRun(s, kStationsNotInOrder);
         }

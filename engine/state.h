@@ -151,7 +151,7 @@ struct EngineState {
     int ITMAX;
     WallGrid grid;
     StationArrays sta;
-    SpecifiedRows spec;
+    SpecifiedRows specified;
     CoupleCorrections couples;
     CurveStore curves;
     EarthPressureTable ep;
