@@ -19,6 +19,8 @@ class TSideViewCanvas : public QWidget {
         setMouseTracking(true);
         setAutoFillBackground(false);
     }
+    // The window takes its first size from here when it opens inside the main window.
+    QSize sizeHint() const override { return {900, 700}; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -54,7 +56,6 @@ TDlgSideView::TDlgSideView(TProjectSource project, QWidget* parent)
     layout->setSpacing(0);
     layout->addLayout(bar);
     layout->addWidget(m_canvas, 1);
-    resize(900, 700);
 }
 
 QWidget& TDlgSideView::canvas() const { return *m_canvas; }

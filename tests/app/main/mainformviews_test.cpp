@@ -36,6 +36,9 @@ TEST(MainFormViews, ComputationMenuOpensBothViewsOfTheResults) {
     QMdiSubWindow* side = f.form->mdiArea()->activeSubWindow();
     ASSERT_NE(side, nullptr);
     EXPECT_NE(qobject_cast<TDlgSideView*>(side->widget()), nullptr);
+    // The window opens large enough to show the profile, not shrunk to its button bar.
+    EXPECT_GE(side->sizeHint().width(), 600);
+    EXPECT_GE(side->sizeHint().height(), 400);
     a.viewWallGeometry->trigger();  // shown again, not created twice
     EXPECT_EQ(f.form->mdiArea()->subWindowList().size(), 1);
 
