@@ -33,7 +33,6 @@ TDlgBlock::TDlgBlock(TProjectSource project, TDeflectionSource deflection, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_gl);
-    resize(640, 480);
 
     m_gl->OnPaint = [this] {
         if (!m_gl->FirstPaintDone() || m_gl->TakeRedrawRequest()) setup();

@@ -57,6 +57,9 @@ class TDlgBlock : public QWidget {
     void setZoomWindow(bool on);
     void showDeformedShapeDialog();
 
+    // The window takes its first size from here when it opens inside the main window.
+    [[nodiscard]] QSize sizeHint() const override { return {640, 480}; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -47,6 +47,8 @@ TEST(MainFormViews, ComputationMenuOpensBothViewsOfTheResults) {
     ASSERT_NE(child, nullptr);
     auto* view = qobject_cast<TDlgBlock*>(child->widget());
     ASSERT_NE(view, nullptr);
+    EXPECT_GE(child->sizeHint().width(), 600);
+    EXPECT_GE(child->sizeHint().height(), 400);
     EXPECT_TRUE(menuTitles(*f.form).contains("Show 3DView"));
     // The deformed shape takes the first deflection curve.
     EXPECT_TRUE(view->deformedShapeAvailable());
