@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include "viewsfixture.h"
 
@@ -31,7 +32,6 @@ TEST(DlgSideView, DrawsTheAnchoredExampleAndReadsTheDepth) {
     EXPECT_EQ(view.windowTitle(), "Side View");
 
     const QImage image = view.canvas().grab().toImage();
-    image.save(QStringLiteral("side_view_anchored.png"));
     EXPECT_GT(inkedPixels(image), 2000);  // wall, layers, labels and the top view
 
     // The pointer over the wall top reads its depth, 0 within a pixel.
@@ -49,12 +49,14 @@ TEST(DlgSideView, PrintsOnALandscapePage) {
     TDlgSideView view([&] { return &f.project; });
     view.show();
     QCoreApplication::processEvents();
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("side_view.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QStringLiteral("side_view_anchored.pdf"));
+    printer.setOutputFileName(page);
     view.print(printer);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_EQ(printer.docName(), "Soil-Pile Profile");
-    QFile pdf(QStringLiteral("side_view_anchored.pdf"));
+    QFile pdf(page);
     EXPECT_GT(pdf.size(), 1000);
 }
