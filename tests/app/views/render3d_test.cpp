@@ -60,14 +60,12 @@ TEST(Render3D, DrawsTheAnchoredExample) {
     TRendered f;
     const QImage image = f.draw();
     ASSERT_TRUE(f.view.gl().contextError().isEmpty()) << f.view.gl().contextError().toStdString();
-    image.save(QStringLiteral("view3d_anchored.png"));
     EXPECT_EQ(f.view.windowTitle(), "3-D View");
     EXPECT_GT(paintedPixels(image), image.width() * image.height() / 20);
     // Turned to show the panels, soil blocks and anchors in depth.
     f.view.setViewAngles({25.0, 0.0, -35.0});
     settle();
     const QImage turned = f.view.gl().grabFramebuffer();
-    turned.save(QStringLiteral("view3d_anchored_turned.png"));
     EXPECT_NE(turned, image);
     EXPECT_TRUE(f.view.gl().Blending());
     EXPECT_TRUE(f.view.gl().DepthTesting() || !f.view.gl().DepthTesting());  // queries work
@@ -96,7 +94,6 @@ TEST(Render3D, DeformedShapeAndViewChangesRedraw) {
     f.view.restartView();
     settle();
     const QImage deformed = f.view.gl().grabFramebuffer();
-    deformed.save(QStringLiteral("view3d_anchored_deformed.png"));
     EXPECT_NE(deformed, straight);
 
     // The menu's check marks follow the switches.
@@ -112,7 +109,6 @@ TEST(Render3D, DeformedShapeAndViewChangesRedraw) {
     f.view.zoomIn();
     settle();
     const QImage zoomed = f.view.gl().grabFramebuffer();
-    zoomed.save(QStringLiteral("view3d_anchored_zoomed.png"));
     EXPECT_NE(zoomed, deformed);
 }
 
