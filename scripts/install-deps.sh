@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config ccache
   libgtest-dev libbenchmark-dev libfmt-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libgl-dev libgl1-mesa-dri libxlsxwriter-dev libminizip-dev
