@@ -26,9 +26,12 @@ QByteArray crlfText(const QStringList& lines) {
 }
 
 void writeTextFile(const QString& fileName, const QByteArray& content) {
+    // QSaveFile buffers: a full disk may show only when the buffer is flushed, and commit()
+    // would still rename the short file over the original. So the flush is checked first;
+    // an uncommitted QSaveFile removes its draft and leaves the original as it was.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
+        !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
         throw EInOutError(
             QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
     }
