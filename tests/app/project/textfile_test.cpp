@@ -40,12 +40,12 @@ TEST(TextFile, AFailedWriteKeepsTheOriginalWhole) {
     const QByteArray original = "Wall\r\n1 0\t1\r\n0\r\n";
     writeTextFile(file, original);
 
-    const QByteArray larger(64 * 1024, 'x');
+    const QByteArray larger(8 * 1024, 'x');  // within the write buffer: fails only at the flush
     {
         const FileSizeLimit diskFull(4096);
         EXPECT_THROW(writeTextFile(file, larger), EInOutError);
     }
-    EXPECT_EQ(readTextFile(file), original);
+    EXPECT_TRUE(readTextFile(file) == original) << "the original was replaced";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Wall.kd5d"});
 }
 
