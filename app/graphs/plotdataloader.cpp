@@ -34,6 +34,7 @@ class TPlotDataLoader {
     [[nodiscard]] int readEarthPressure(int block);  // returns the block's unit flag
     void fillCombined(const std::vector<TEarthPressureRow>& rows);
     void readPyCurves();
+    void setResultCurveCount(int blocks);
     void raiseResultCurveCount(int blocks);
     void nameStages(int block);
     void readResults(int block, int unitFlag);
@@ -60,7 +61,7 @@ void TPlotDataLoader::load() {
     int unitFlag = readEarthPressure(1);
     readPyCurves();
     const int blocks = readBlockCount();
-    raiseResultCurveCount(blocks);
+    setResultCurveCount(blocks);
     m_g.pltDMS.ShowThree = true;
     readResults(1, unitFlag);
     setLayerLines();
@@ -150,12 +151,18 @@ void TPlotDataLoader::readPyCurves() {
     }
 }
 
-void TPlotDataLoader::raiseResultCurveCount(int blocks) {
+// The first block gives the result graphs exactly its count of curves (at least one), so a
+// single analysis after a staged one shows one curve, not the old stages emptied.
+void TPlotDataLoader::setResultCurveCount(int blocks) {
     const int n = std::max(blocks, 1);
-    for (TGraphPlot* graph : m_g.depthResults())
-        if (graph->LineCount(TCurveList::Lines) < n) graph->SetLineCount(TCurveList::Lines, n);
+    for (TGraphPlot* graph : m_g.depthResults()) graph->SetLineCount(TCurveList::Lines, n);
     for (TCurveList list : {TCurveList::Lines, TCurveList::Lines2, TCurveList::Lines3})
-        if (m_g.pltDMS.LineCount(list) < n) m_g.pltDMS.SetLineCount(list, n);
+        m_g.pltDMS.SetLineCount(list, n);
+}
+
+// A later block may only raise the count the first block gave.
+void TPlotDataLoader::raiseResultCurveCount(int blocks) {
+    setResultCurveCount(std::max(blocks, m_g.pltDef.LineCount(TCurveList::Lines)));
 }
 
 void TPlotDataLoader::nameStages(int block) {

@@ -178,9 +178,13 @@ TEST(LoadPlotData, ANewLoadEmptiesEveryGraphAndDropsOldStageNames) {
     ASSERT_TRUE(l.ok);
     l.ok = LoadPlotData(l.graphs, dataFile("one_block_english.kd5p"), english());
     ASSERT_TRUE(l.ok);
-    // The curve count stays, but the curves carry only what this file gave them.
-    EXPECT_EQ(names(l.graphs.pltDef)[0], "Load #1");
-    EXPECT_EQ(l.graphs.pltDef.Lines()[2].Points[0], (TFloatPoint{0, 0}));
+    // One block gives one result curve: no emptied curves of the earlier stages remain.
+    EXPECT_EQ(names(l.graphs.pltDef), std::vector<QString>{"Load #1"});
+    for (TGraphPlot* graph : l.graphs.depthResults())
+        EXPECT_EQ(graph->LineCount(TCurveList::Lines), 1) << graph->Caption.toStdString();
+    for (TCurveList list : {TCurveList::Lines, TCurveList::Lines2, TCurveList::Lines3})
+        EXPECT_EQ(l.graphs.pltDMS.LineCount(list), 1);
+    EXPECT_EQ(l.graphs.pltLD.LineCount(TCurveList::Lines), 1);
 }
 
 namespace {
