@@ -20,6 +20,8 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Export to Excel");
+const QString kNotSavedYet =
+    QStringLiteral("The workbook is saved where you choose and opens when it is complete.");
 
 // The save dialog of a running program; it asks before overwriting.
 QString chooseWorkbook(QWidget* parent, const QString& proposedName) {
@@ -54,6 +56,7 @@ TDlgExport::TDlgExport(TExportChoices choices, const QString& projectFileName, Q
       m_unselectAll(new QPushButton("Unselect All")),
       m_generate(new QPushButton("Generate Excel File")),
       m_close(new QPushButton("Close Window")),
+      m_savedNote(new QLabel),
       m_message(InformationBox(this)),
       m_choose([this](const QString& proposed) { return chooseWorkbook(this, proposed); }),
       m_open(openWorkbook) {
@@ -72,9 +75,12 @@ TDlgExport::TDlgExport(TExportChoices choices, const QString& projectFileName, Q
     layout->addWidget(group);
     layout->addLayout(buttons);
     for (const char* note : {"An Excel instance (if available) will open. ",
-                             "Please wait until all the data has been exported to Excel.",
-                             "Please note that you need to save the excel file afterwards."})
+                             "Please wait until all the data has been exported to Excel."})
         layout->addWidget(new QLabel(note));
+    // The workbook is complete on disk before it opens: the note says where, not "save it".
+    m_savedNote->setText(kNotSavedYet);
+    m_savedNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_savedNote);
 
     connect(m_selectAll, &QPushButton::clicked, this, [this] { tickAll(true); });
     connect(m_unselectAll, &QPushButton::clicked, this, [this] { tickAll(false); });
@@ -136,7 +142,9 @@ void TDlgExport::generate() {
         m_message(error.message());
         return;
     }
+    const QString saved = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    m_savedNote->setText(QString("The workbook was saved as \"%1\".").arg(saved));
     if (!m_open(fileName))
-        m_message(QString("No application opened the workbook. It was saved as \"%1\".")
-                      .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+        m_message(
+            QString("No application opened the workbook. It was saved as \"%1\".").arg(saved));
 }

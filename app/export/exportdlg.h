@@ -65,6 +65,7 @@ class TDlgExport : public QDialog {
     QPushButton* m_unselectAll;
     QPushButton* m_generate;
     QPushButton* m_close;
+    QLabel* m_savedNote;  // where the last workbook was saved
     TMessageSink m_message;
     TWorkbookChooser m_choose;
     TWorkbookOpener m_open;

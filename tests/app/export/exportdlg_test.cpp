@@ -110,7 +110,8 @@ TEST(TDlgExport, ShowsItsListButtonsAndNotes) {
     for (const QLabel* label : f.dialog.findChildren<QLabel*>()) notes << label->text();
     EXPECT_EQ(notes, (QStringList{"An Excel instance (if available) will open. ",
                                   "Please wait until all the data has been exported to Excel.",
-                                  "Please note that you need to save the excel file afterwards."}));
+                                  "The workbook is saved where you choose and opens when it is "
+                                  "complete."}));
 
     // A picture of the dialog when KELDRA_RENDER_DIR names a folder.
     const QString dir = qEnvironmentVariable("KELDRA_RENDER_DIR");
@@ -164,6 +165,8 @@ TEST(TDlgExport, GeneratesTheTickedGraphsInListOrderAndOpensTheWorkbook) {
     EXPECT_EQ(f.opened, QStringList{f.chosen});
     EXPECT_TRUE(f.shown.isEmpty()) << f.shown.join('\n').toStdString();
     EXPECT_EQ(f.sheetsWritten(), (QStringList{"Legend", "Page_1", "Plot_1", "Page_2", "Plot_2"}));
+    EXPECT_EQ(f.dialog.findChildren<QLabel*>().constLast()->text(),
+              QString("The workbook was saved as \"%1\".").arg(QDir::toNativeSeparators(f.chosen)));
 }
 
 TEST(TDlgExport, UntickingEveryEntryByHandExportsOnlyTheLegend) {
