@@ -28,7 +28,11 @@ TDlgOptions::TDlgOptions(const TDataContext& context, QWidget* parent)
     grid->addWidget(m_browse, 0, 2);
     grid->setRowStretch(1, 1);
     connect(m_browse, &QPushButton::clicked, this, &TDlgOptions::browse);
-    connect(m_editor, &QLineEdit::textChanged, this, [this] { markEdited(); });
+    // Stored as it is edited: a command that uses the editor may come before focus leaves.
+    connect(m_editor, &QLineEdit::textChanged, this, [this](const QString& path) {
+        markEdited();
+        this->context().setEditorPath(path);  // the constructor's argument hides context()
+    });
     load();
 }
 

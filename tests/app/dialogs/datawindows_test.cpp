@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/dialogs/dataedit.h"
 #include "app/dialogs/dlgconloads.h"
@@ -141,8 +142,13 @@ TEST_F(DataWindows, TextEditorOptionEditsTheMainWindowsPath) {
     EXPECT_EQ(options->editorEdit()->text(), "/usr/bin/vi");
     f.prompts.fileNames = {"/usr/bin/nano"};
     options->browseButton()->click();
-    EXPECT_TRUE(options->storeValues());
     EXPECT_EQ(f.editorPath, "/usr/bin/nano");
+
+    // Typed, the path is the main window's before focus leaves the window.
+    QTest::keyClicks(options->editorEdit(), "-tiny");
+    EXPECT_EQ(f.editorPath, "/usr/bin/nano-tiny");
+    EXPECT_TRUE(options->storeValues());
+    EXPECT_EQ(f.editorPath, "/usr/bin/nano-tiny");
 }
 
 TEST_F(DataWindows, TablesOpenByName) {
