@@ -1,5 +1,6 @@
 #include "app/dialogs/dataedit.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
@@ -72,11 +73,19 @@ void TDataEdit::showNumber(double value) {
     setText(TNumberFormat::general(value, TNumberFormat::kFileDigits, locale().decimalPoint()));
 }
 
+// The message names the field: a window holds several, and focus may already have moved on.
 bool TDataEdit::refuse(const QString& message) {
     m_validating = true;
-    m_message(message);
+    const QString field = QString(m_caption).remove(u'&').trimmed();
+    m_message(field.isEmpty() ? message : field + QStringLiteral(": ") + message);
     m_validating = false;
     return false;
+}
+
+void TDataEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A popup (a menu, the field's own context menu) is no leaving; an edited text is checked.
+    if (event->reason() != Qt::PopupFocusReason && isModified()) validate();
 }
 
 bool TDataEdit::validate() {

@@ -1,7 +1,8 @@
 // TDataEdit: the numeric field of the input windows. An edit box with an
 // attached label that shows the caption and the unit label, limits, an
 // integer-only mode and the numeric-entry evaluator: the text may be an
-// arithmetic expression, checked when the field is left or Enter is pressed.
+// arithmetic expression, checked when the field is left or Enter is pressed; its
+// messages name the field.
 #pragma once
 
 #include <QLineEdit>
@@ -50,6 +51,10 @@ class TDataEdit : public QLineEdit {
     // outside the limits is replaced by the nearest limit with its message.
     // Returns false when a message was shown.
     bool validate();
+
+  protected:
+    // Leaving the field checks an edited entry as Enter does.
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void updateLabel();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -55,10 +57,10 @@ TEST_F(DataEdit, ValuesOutsideTheLimitsAreReplacedByTheLimit) {
         double value;
         QString message;
     } cases[] = {
-        {1, 300, "400", 300, "Entry must be less than or equal to 300"},
-        {-45, 45, "50", 45, "Entry must be less than or equal to 45"},
-        {-45, 45, "-50", -45, "Entry must be greater than or equal to -45"},
-        {-1000000, 1000000, "2e6", 1000000, "Entry must be less than or equal to 1000000"},
+        {1, 300, "400", 300, "Field: Entry must be less than or equal to 300"},
+        {-45, 45, "50", 45, "Field: Entry must be less than or equal to 45"},
+        {-45, 45, "-50", -45, "Field: Entry must be greater than or equal to -45"},
+        {-1000000, 1000000, "2e6", 1000000, "Field: Entry must be less than or equal to 1000000"},
     };
     for (const Case& c : cases) {
         log.messages.clear();
@@ -78,7 +80,8 @@ TEST_F(DataEdit, EntriesAreEvaluated) {
     EXPECT_EQ(edit->value(), 8.0);
     EXPECT_EQ(edit->text(), "8");
     enter(*edit, "1/");
-    EXPECT_EQ(log.messages, QStringList{"Entry could not be evaluated:\rinvalid expression"});
+    EXPECT_EQ(log.messages,
+              QStringList{"Field: Entry could not be evaluated:\rinvalid expression"});
     EXPECT_EQ(edit->value(), 8.0);
     EXPECT_EQ(edit->text(), "1/");
     EXPECT_FALSE(edit->validate());
@@ -89,10 +92,34 @@ TEST_F(DataEdit, IntegerOnlyRefusesFractionsAndNonNumbers) {
     edit->setIntegerOnly(true);
     enter(*edit, "2.5");
     enter(*edit, "abc");
-    EXPECT_EQ(log.messages,
-              QStringList({"Entry must be an integer.", "Entry must be a valid integer."}));
+    EXPECT_EQ(log.messages, QStringList({"Field: Entry must be an integer.",
+                                         "Field: Entry must be a valid integer."}));
     enter(*edit, "6/2");
     EXPECT_EQ(edit->value(), 3.0);
+}
+
+TEST_F(DataEdit, LeavingTheFieldChecksAnEditedEntryAndNamesTheField) {
+    TDataEdit* edit = field("&Increment Length");
+    auto leave = [&](Qt::FocusReason reason) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(edit, &out);
+    };
+    edit->selectAll();
+    QTest::keyClicks(edit, "abc");
+    leave(Qt::PopupFocusReason);  // a menu opening over the field is no leaving
+    EXPECT_TRUE(log.messages.isEmpty());
+    leave(Qt::TabFocusReason);
+    EXPECT_EQ(log.messages, QStringList{"Increment Length: Entry could not be evaluated:\r"
+                                        "invalid character(s) in expression"});
+    EXPECT_EQ(edit->text(), "abc");
+
+    log.messages.clear();
+    edit->selectAll();
+    QTest::keyClicks(edit, "2*3");
+    leave(Qt::MouseFocusReason);
+    EXPECT_EQ(edit->value(), 6.0);
+    leave(Qt::TabFocusReason);  // nothing edited since: no second check
+    EXPECT_TRUE(log.messages.isEmpty());
 }
 
 TEST_F(DataEdit, SettingANumberClampsIt) {

@@ -81,7 +81,8 @@ TEST_F(DataWindows, BetaIsHeldToPlusOrMinus45Degrees) {
     auto* csd = open<TdlgCSD>(TDataWindowKind::WallConfiguration);
     typeInto(*csd->slope(), "50");
     EXPECT_FALSE(csd->storeValues());
-    EXPECT_EQ(f.log.messages, QStringList{"Entry must be less than or equal to 45"});
+    EXPECT_EQ(f.log.messages,
+              QStringList{"Slope of the backfill, Beta: Entry must be less than or equal to 45"});
     EXPECT_TRUE(csd->storeValues());
     EXPECT_EQ(f.project->configuration.backfillSlope, 45.0);
 }
@@ -91,7 +92,8 @@ TEST_F(DataWindows, AnInvalidFieldKeepsTheWindowOpen) {
     EXPECT_EQ(prop->increments()->text(), "1");  // a new project's 0 is below the limit
     typeInto(*prop->increments(), "400");
     EXPECT_FALSE(prop->close());
-    EXPECT_EQ(f.log.messages, QStringList{"Entry must be less than or equal to 300"});
+    EXPECT_EQ(f.log.messages,
+              QStringList{"Increments (nodes): Entry must be less than or equal to 300"});
     typeInto(*prop->incrementLength(), "2.5*");
     EXPECT_FALSE(prop->close());
     EXPECT_TRUE(prop->isVisible());

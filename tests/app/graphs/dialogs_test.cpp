@@ -123,10 +123,10 @@ TEST(TdlgFormat, AFieldThatChangesOrRefusesItsEntryKeepsTheDialogOpen) {
     dialog.deHeight()->setText("1");
     dialog.dePPI()->setText("72.5");
     dialog.confirm();
-    EXPECT_EQ(shown, QStringList{"Entry must be greater than or equal to 2"});
+    EXPECT_EQ(shown, QStringList{"Height: Entry must be greater than or equal to 2"});
     EXPECT_EQ(dialog.deHeight()->text(), "2");
     dialog.confirm();
-    EXPECT_EQ(shown.last(), "Entry must be an integer.");
+    EXPECT_EQ(shown.last(), "Pixels Per Inch: Entry must be an integer.");
     EXPECT_EQ(dialog.dePPI()->text(), "72.5");
     EXPECT_TRUE(bitmap.isNull());
     EXPECT_EQ(dialog.result(), TdlgFormat::Cancel);
@@ -135,7 +135,7 @@ TEST(TdlgFormat, AFieldThatChangesOrRefusesItsEntryKeepsTheDialogOpen) {
     dialog.dePPI()->setText("5");
     dialog.deWidth()->setText("2*4");  // an expression, as every numeric entry
     dialog.confirm();
-    EXPECT_EQ(shown, QStringList{"Entry must be greater than or equal to 10"});
+    EXPECT_EQ(shown, QStringList{"Pixels Per Inch: Entry must be greater than or equal to 10"});
     dialog.confirm();
     EXPECT_EQ(dialog.result(), TdlgFormat::Ok);
     EXPECT_EQ(bitmap.size(), QSize(80, 20));
