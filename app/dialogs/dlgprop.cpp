@@ -3,12 +3,32 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 #include "app/dialogs/dataedit.h"
 #include "app/dialogs/displayunits.h"
 #include "app/project/programdata.h"
+#include "app/tables/evaluator.h"
 #include "app/tables/forms/tablewindows.h"
+#include "app/tables/numberformat.h"
 #include "app/tables/projecttables.h"
+#include "app/tables/tableerror.h"
+
+namespace {
+
+constexpr int kShownDigits = 5;
+
+// The value a field's text stands for now, while the user types; empty when it does not
+// evaluate yet.
+std::optional<double> typedValue(const TDataEdit& field) {
+    try {
+        return TEvaluator(field.locale()).evaluate(field.text());
+    } catch (const ETableError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 TDlgProp::TDlgProp(const TDataContext& context, QWidget* parent) : TDataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Wall Properties"));
@@ -48,6 +68,31 @@ TDlgProp::TDlgProp(const TDataContext& context, QWidget* parent) : TDataWindow(c
     addFieldRow(*grid, *m_maxDeflection, 4);
     grid->addWidget(new QLabel(QStringLiteral("(Approx.10% of the wall height)  "), this), 5, 0);
     addFieldRow(*grid, *m_tolerance, 6);
-    grid->setRowStretch(7, 1);
+    m_geometry = new QLabel(this);
+    m_geometry->setObjectName(QStringLiteral("WallGeometry"));
+    grid->addWidget(m_geometry, 7, 0, 1, 2);
+    grid->setRowStretch(8, 1);
+    for (TDataEdit* field : {m_increments, m_incrementLength, m_freeHeight})
+        connect(field, &QLineEdit::textChanged, this, &TDlgProp::showWallGeometry);
     load();
+    showWallGeometry();
+}
+
+// The wall length (increments x increment length) and the embedment below the excavation, in
+// the unit of the free height, from what the fields hold as the user types.
+void TDlgProp::showWallGeometry() {
+    const std::optional<double> n = typedValue(*m_increments);
+    const std::optional<double> h = typedValue(*m_incrementLength);
+    const std::optional<double> free = typedValue(*m_freeHeight);
+    if (!n || !h || !free) {
+        m_geometry->setText(QStringLiteral("Wall length: -    Embedment below excavation: -"));
+        return;
+    }
+    const double wallLength = shownDepth(project(), *n * *h);
+    const QString unit = QLatin1Char(' ') + m_freeHeight->unitLabel();
+    auto shown = [this](double value) {
+        return TNumberFormat::general(value, kShownDigits, locale().decimalPoint());
+    };
+    m_geometry->setText(QStringLiteral("Wall length: %1%2    Embedment below excavation: %3%2")
+                            .arg(shown(wallLength), unit, shown(wallLength - *free)));
 }

@@ -1,10 +1,11 @@
 // "Wall Properties": the number of increments, their length, the free height
 // of the wall and the iteration limits; the button opens the wall stiffness
-// table.
+// table. Below them the resulting wall length and embedment, as the user types.
 #pragma once
 
 #include "app/dialogs/datawindow.h"
 
+class QLabel;
 class QPushButton;
 
 class TDlgProp : public TDataWindow {
@@ -21,12 +22,16 @@ class TDlgProp : public TDataWindow {
     [[nodiscard]] TDataEdit* maxDeflection() const { return m_maxDeflection; }
     [[nodiscard]] TDataEdit* tolerance() const { return m_tolerance; }
     [[nodiscard]] QPushButton* sectionButton() const { return m_section; }
+    [[nodiscard]] QLabel* wallGeometry() const { return m_geometry; }
 
   private:
+    void showWallGeometry();
+
     TDataEdit* m_increments;
     TDataEdit* m_incrementLength;
     TDataEdit* m_freeHeight;
     TDataEdit* m_maxDeflection;
     TDataEdit* m_tolerance;
     QPushButton* m_section;
+    QLabel* m_geometry;  // wall length and embedment, derived, not stored
 };

@@ -105,6 +105,18 @@ TEST_F(DataWindows, AnInvalidFieldKeepsTheWindowOpen) {
     EXPECT_EQ(f.project->wall.freeHeight, 240.0);
 }
 
+TEST_F(DataWindows, WallPropertiesShowTheWallLengthAndEmbedmentAsTheUserTypes) {
+    auto* prop = open<TDlgProp>(TDataWindowKind::WallProperties);
+    prop->increments()->setText("40");
+    prop->incrementLength()->setText("6");  // inches
+    prop->freeHeight()->setText("2*6");     // feet
+    EXPECT_EQ(prop->wallGeometry()->text(),
+              "Wall length: 20 ft    Embedment below excavation: 8 ft");
+    prop->incrementLength()->setText("6*");
+    EXPECT_EQ(prop->wallGeometry()->text(), "Wall length: -    Embedment below excavation: -");
+    EXPECT_FALSE(f.project->IsModified());  // derived values are not stored
+}
+
 TEST_F(DataWindows, OpeningAWindowLeavesTheProjectUnmodified) {
     auto* prop = open<TDlgProp>(TDataWindowKind::WallProperties);
     EXPECT_TRUE(prop->storeValues());
