@@ -11,12 +11,20 @@
 #include <limits>
 
 #include "app/dialogs/dataedit.h"
+#include "app/project/settingsstore.h"
+#include "app/tables/evaluator.h"
+#include "app/tables/tableerror.h"
 
 namespace {
 
 constexpr double kMinimumInches = 2;
 constexpr double kMinimumPpi = 10;
 constexpr double kMaximumPpi = std::numeric_limits<qint32>::max();
+
+// The size last used, per user; the first save offers 6 by 4 inches at 72 pixels per inch.
+const char* const kHeightKey = "Save Attributes/Height";
+const char* const kWidthKey = "Save Attributes/Width";
+const char* const kPpiKey = "Save Attributes/Pixels Per Inch";
 
 }  // namespace
 
@@ -38,10 +46,25 @@ TdlgFormat::TdlgFormat(QImage& bitmap, QWidget* parent)
         return field;
     };
     const double unlimited = std::numeric_limits<double>::max();
-    m_height = addField("deHeight", "&Height", "in", kMinimumInches, unlimited, 4);
-    m_width = addField("deWidth", "&Width", "in", kMinimumInches, unlimited, 6);
-    m_ppi = addField("dePPI", "&Pixels Per Inch", "", kMinimumPpi, kMaximumPpi, 72);
+    TSettingsGroup store;
+    auto remembered = [&](const char* key, double first) {
+        bool ok = false;
+        const double value = store->value(key, first).toDouble(&ok);
+        return ok ? value : first;
+    };
+    m_height =
+        addField("deHeight", "&Height", "in", kMinimumInches, unlimited, remembered(kHeightKey, 4));
+    m_width =
+        addField("deWidth", "&Width", "in", kMinimumInches, unlimited, remembered(kWidthKey, 6));
+    m_ppi = addField("dePPI", "&Pixels Per Inch", "", kMinimumPpi, kMaximumPpi,
+                     remembered(kPpiKey, 72));
     m_ppi->setIntegerOnly(true);
+    m_pixels = new QLabel(this);
+    m_pixels->setObjectName("PixelSize");
+    fields->addRow(m_pixels);
+    for (TDataEdit* field : {m_height, m_width, m_ppi})
+        connect(field, &QLineEdit::textChanged, this, &TdlgFormat::showPixelSize);
+    showPixelSize();
 
     auto* colours = new QGroupBox("Colors", this);
     auto* colourColumn = new QVBoxLayout(colours);
@@ -90,5 +113,27 @@ void TdlgFormat::confirm() {
     sized.setDotsPerMeterX(static_cast<int>(std::lround(ppi / 0.0254)));
     sized.setDotsPerMeterY(static_cast<int>(std::lround(ppi / 0.0254)));
     m_bitmap = std::move(sized);
+    TSettingsGroup store;
+    store->setValue(kHeightKey, m_height->value());
+    store->setValue(kWidthKey, m_width->value());
+    store->setValue(kPpiKey, ppi);
     done(Ok);
+}
+
+// The picture the typed values give, before they are checked.
+void TdlgFormat::showPixelSize() {
+    bool ok = true;
+    auto typed = [&ok](const TDataEdit* field) {
+        try {
+            return TEvaluator(field->locale()).evaluate(field->text());
+        } catch (const ETableError&) {
+            ok = false;
+            return 0.0;
+        }
+    };
+    const double ppi = typed(m_ppi);
+    const QSize size = PixelSize(typed(m_width), typed(m_height), ppi);
+    m_pixels->setText(ok && !size.isEmpty()
+                          ? QString("Picture: %1 x %2 pixels").arg(size.width()).arg(size.height())
+                          : QString("Picture: -"));
 }

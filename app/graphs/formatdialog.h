@@ -5,11 +5,13 @@
 
 #include "app/graphs/messagesink.h"
 
+class QLabel;
 class TDataEdit;
 
 // "Save Attributes": the size of the picture a graph is saved into, in inches and pixels per
-// inch. OK sizes the caller's image; when it cannot be allocated the dialog ends with
-// OutOfMemory instead.
+// inch, offered as last used by this user, with the resulting size in pixels as the user types.
+// OK sizes the caller's image and remembers the values; when the image cannot be allocated the
+// dialog ends with OutOfMemory instead.
 class TdlgFormat : public QDialog {
     Q_OBJECT
 
@@ -31,9 +33,12 @@ class TdlgFormat : public QDialog {
     [[nodiscard]] static QSize PixelSize(double widthInches, double heightInches, double ppi);
 
   private:
+    void showPixelSize();
+
     QImage& m_bitmap;
     TDataEdit* m_height;
     TDataEdit* m_width;
     TDataEdit* m_ppi;
+    QLabel* m_pixels;
     TMessageSink m_message;
 };

@@ -1,26 +1,12 @@
 #include "app/main/appsettings.h"
 
-#include <QSettings>
+#include "app/project/settingsstore.h"
 
 namespace {
 
-const char* const kOrganisation = "Tarvos";
-const char* const kApplication = "KELDRA";
-const char* const kGroup = "2015.5.6";
 const char* const kEditorKey = "Word Processor";
 
 QString recentFileKey(int index) { return QStringLiteral("File%1").arg(index + 1); }
-
-// Opens the store positioned in the program's group.
-class TSettingsGroup {
-  public:
-    TSettingsGroup() : m_store(kOrganisation, kApplication) { m_store.beginGroup(kGroup); }
-    QSettings& operator*() { return m_store; }
-    QSettings* operator->() { return &m_store; }
-
-  private:
-    QSettings m_store;
-};
 
 void storeRecentFiles(QSettings& store, const TRecentFiles& recentFiles) {
     for (int i = 0; i < TRecentFiles::kCapacity; ++i)

@@ -12,6 +12,7 @@
 #include "app/graphs/formatdialog.h"
 #include "app/graphs/graphcaptiondialog.h"
 #include "app/graphs/linenamesdialog.h"
+#include "app/project/settingsstore.h"
 
 namespace {
 
@@ -100,7 +101,15 @@ TEST(TfrmGraphCaption, ShowsTitleAndLocation) {
     EXPECT_TRUE(dialog.onTop());
 }
 
+namespace {
+
+// A first save, before any size was remembered.
+void forgetSaveAttributes() { (*TSettingsGroup()).remove("Save Attributes"); }
+
+}  // namespace
+
 TEST(TdlgFormat, SizesTheBitmapFromInchesAndPixelsPerInch) {
+    forgetSaveAttributes();
     QImage bitmap;
     TdlgFormat dialog(bitmap);
     EXPECT_EQ(dialog.windowTitle(), "Save Attributes");
@@ -115,7 +124,36 @@ TEST(TdlgFormat, SizesTheBitmapFromInchesAndPixelsPerInch) {
     EXPECT_EQ(TdlgFormat::PixelSize(6.5, 4.25, 72), QSize(468, 306));
 }
 
+TEST(TdlgFormat, OffersTheSizeLastUsedAndShowsThePixelsAsTheUserTypes) {
+    forgetSaveAttributes();
+    QImage bitmap;
+    {
+        TdlgFormat first(bitmap);
+        const auto* pixels = first.findChild<QLabel*>("PixelSize");
+        ASSERT_NE(pixels, nullptr);
+        EXPECT_EQ(pixels->text(), "Picture: 432 x 288 pixels");
+        first.deWidth()->setText("10");
+        first.dePPI()->setText("100");
+        EXPECT_EQ(pixels->text(), "Picture: 1000 x 400 pixels");
+        first.dePPI()->setText("1OO");
+        EXPECT_EQ(pixels->text(), "Picture: -");
+        first.dePPI()->setText("2*50");
+        first.confirm();
+        ASSERT_EQ(first.result(), TdlgFormat::Ok);
+    }
+    TdlgFormat second(bitmap);
+    EXPECT_EQ(second.deWidth()->text(), "10");
+    EXPECT_EQ(second.deHeight()->text(), "4");
+    EXPECT_EQ(second.dePPI()->text(), "100");
+
+    TdlgFormat cancelled(bitmap);  // only OK remembers
+    cancelled.deWidth()->setText("3");
+    cancelled.reject();
+    EXPECT_EQ(TdlgFormat(bitmap).deWidth()->text(), "10");
+}
+
 TEST(TdlgFormat, AFieldThatChangesOrRefusesItsEntryKeepsTheDialogOpen) {
+    forgetSaveAttributes();
     QImage bitmap;
     TdlgFormat dialog(bitmap);
     QStringList shown;
@@ -142,6 +180,7 @@ TEST(TdlgFormat, AFieldThatChangesOrRefusesItsEntryKeepsTheDialogOpen) {
 }
 
 TEST(TdlgFormat, APictureTooLargeReportsOutOfMemory) {
+    forgetSaveAttributes();
     QImage bitmap(10, 10, QImage::Format_RGB32);
     TdlgFormat dialog(bitmap);
     dialog.setMessageSink([](const QString&) {});

@@ -1,0 +1,15 @@
+// The user's settings store of the desktop program: organisation "Tarvos",
+// application "KELDRA", positioned in the group of this version ("2015.5.6").
+#pragma once
+
+#include <QSettings>
+
+class TSettingsGroup {
+  public:
+    TSettingsGroup();
+    QSettings& operator*() { return m_store; }
+    QSettings* operator->() { return &m_store; }
+
+  private:
+    QSettings m_store;
+};
