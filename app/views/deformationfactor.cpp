@@ -1,5 +1,6 @@
 #include "app/views/deformationfactor.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace DeformationFactor {
@@ -27,6 +28,18 @@ double step(double factor, int by) {
 }  // namespace
 
 double stepUp(double factor) { return step(factor, 1); }
+
+double fit(const std::vector<double>& deflection, double wallLength) {
+    double largest = 0.0;
+    for (double w : deflection)
+        if (std::isfinite(w)) largest = std::max(largest, std::fabs(w));
+    if (largest <= 0.0 || !(wallLength > 0.0)) return 0.0;
+    constexpr double kShownShare = 0.1;  // of the wall length
+    const double factor = kShownShare * wallLength / largest;
+    const int exponent = static_cast<int>(std::floor(std::log10(factor)));
+    const double digit = std::round(factor / scaled(1.0, exponent));
+    return scaled(digit, exponent);
+}
 double stepDown(double factor) { return step(factor, -1); }
 
 }  // namespace DeformationFactor

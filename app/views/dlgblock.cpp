@@ -3,10 +3,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
+#include "app/project/programdata.h"
 #include "app/views/dlgdeformedshape.h"
 #include "app/views/glwindow.h"
 #include "app/views/scenerenderer.h"
@@ -33,6 +37,7 @@ TDlgBlock::TDlgBlock(TProjectSource project, TDeflectionSource deflection, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_gl);
+    m_gl->installEventFilter(this);
 
     m_gl->OnPaint = [this] {
         if (!m_gl->FirstPaintDone() || m_gl->TakeRedrawRequest()) setup();
@@ -131,8 +136,40 @@ void TDlgBlock::setZoomWindow(bool on) {
     if (on) m_view.mode = T3DViewState::ZoomWindow;
 }
 
+double TDlgBlock::wallLength() const {
+    const TProgramData* project = m_project();
+    return project ? project->wall.increments * project->wall.incrementLength : 0.0;
+}
+
+bool TDlgBlock::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_gl && event->type() == QEvent::Wheel) {
+        const int turned = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (turned > 0) zoomIn();
+        if (turned < 0) zoomOut();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The dialog stands to the right of the view where the screen has room, else to its left, so
+// the model it changes stays in sight.
+void TDlgBlock::placeBeside(QWidget& dialog) const {
+    constexpr int kGap = 8;
+    dialog.adjustSize();
+    const QRect view(mapToGlobal(QPoint(0, 0)), size());
+    const QScreen* screen = this->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    QPoint at(view.right() + kGap, view.top());
+    if (room.isValid() && at.x() + dialog.frameGeometry().width() > room.right())
+        at.setX(std::max(room.left(), view.left() - kGap - dialog.frameGeometry().width()));
+    dialog.move(at);
+}
+
 void TDlgBlock::showDeformedShapeDialog() {
-    if (!m_deformedShapeDialog) m_deformedShapeDialog = new TDlgDeformedShape(*this);
+    if (!m_deformedShapeDialog) {
+        m_deformedShapeDialog = new TDlgDeformedShape(*this);
+        placeBeside(*m_deformedShapeDialog);
+    }
     m_deformedShapeDialog->show();
     m_deformedShapeDialog->raise();
     m_deformedShapeDialog->activateWindow();

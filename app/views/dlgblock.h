@@ -41,6 +41,8 @@ class TDlgBlock : public QWidget {
     [[nodiscard]] std::vector<double> deflection() const { return m_deflection(); }
     // Whether a deflection curve with more than one point is at hand for the deformed shape.
     [[nodiscard]] bool deformedShapeAvailable() const;
+    // The wall's length (increments x increment length), in the unit of the deflections.
+    [[nodiscard]] double wallLength() const;
 
     // Tells the user that no OpenGL context could be had; an information box unless replaced.
     std::function<void(const QString&)> reportContextError;
@@ -63,6 +65,8 @@ class TDlgBlock : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The mouse wheel zooms the drawing, whatever the mouse mode.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void computeDimensions();
@@ -71,6 +75,7 @@ class TDlgBlock : public QWidget {
     void drawSelection();
     void releaseLists();
     void rebuild();
+    void placeBeside(QWidget& dialog) const;
 
     TProjectSource m_project;
     TDeflectionSource m_deflection;

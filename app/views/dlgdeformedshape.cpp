@@ -29,12 +29,16 @@ TDlgDeformedShape::TDlgDeformedShape(TDlgBlock& view)
       m_showUndeformed(new QCheckBox(QStringLiteral("Show Undeformed Model"), this)),
       m_factor(new QLineEdit(this)),
       m_up(new QToolButton(this)),
-      m_down(new QToolButton(this)) {
+      m_down(new QToolButton(this)),
+      m_fit(new QPushButton(QStringLiteral("&Fit"), this)) {
     setWindowTitle(QStringLiteral("Deformed Shape"));
     m_factor->setObjectName(QStringLiteral("EditDefFactor"));
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    m_fit->setObjectName(QStringLiteral("Fit"));
+    m_fit->setToolTip(
+        QStringLiteral("Magnify the largest deflection to about a tenth of the wall length"));
 
     auto* upDown = new QVBoxLayout;
     upDown->setSpacing(0);
@@ -46,7 +50,8 @@ TDlgDeformedShape::TDlgDeformedShape(TDlgBlock& view)
     layout->addWidget(new QLabel(QStringLiteral("Deformed Shape Factor"), this), 2, 0);
     layout->addWidget(m_factor, 2, 1);
     layout->addLayout(upDown, 2, 2);
-    layout->addWidget(close, 3, 0, 1, 3, Qt::AlignRight);
+    layout->addWidget(m_fit, 2, 3);
+    layout->addWidget(close, 3, 0, 1, 4, Qt::AlignRight);
 
     connect(m_showDeformed, &QCheckBox::toggled, this, [this](bool on) {
         TDisplaySwitches switches = m_view.switches();
@@ -62,6 +67,7 @@ TDlgDeformedShape::TDlgDeformedShape(TDlgBlock& view)
     connect(m_factor, &QLineEdit::textEdited, this, &TDlgDeformedShape::factorEdited);
     connect(m_up, &QToolButton::clicked, this, [this] { stepFactor(true); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepFactor(false); });
+    connect(m_fit, &QPushButton::clicked, this, &TDlgDeformedShape::fitFactor);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -84,7 +90,7 @@ void TDlgDeformedShape::enableFactor() {
     const bool on = m_showDeformed->isChecked();
     for (QWidget* widget :
          {static_cast<QWidget*>(m_showUndeformed), static_cast<QWidget*>(m_factor),
-          static_cast<QWidget*>(m_up), static_cast<QWidget*>(m_down)})
+          static_cast<QWidget*>(m_up), static_cast<QWidget*>(m_down), static_cast<QWidget*>(m_fit)})
         widget->setEnabled(on);
 }
 
@@ -99,9 +105,18 @@ void TDlgDeformedShape::factorEdited(const QString& text) {
 }
 
 void TDlgDeformedShape::stepFactor(bool up) {
+    const double factor = m_view.switches().deformationFactor;
+    setFactor(up ? DeformationFactor::stepUp(factor) : DeformationFactor::stepDown(factor));
+}
+
+void TDlgDeformedShape::fitFactor() {
+    const double factor = DeformationFactor::fit(m_view.deflection(), m_view.wallLength());
+    if (factor > 0.0) setFactor(factor);
+}
+
+void TDlgDeformedShape::setFactor(double factor) {
     TDisplaySwitches switches = m_view.switches();
-    switches.deformationFactor = up ? DeformationFactor::stepUp(switches.deformationFactor)
-                                    : DeformationFactor::stepDown(switches.deformationFactor);
-    m_factor->setText(generalFormat(switches.deformationFactor));
+    switches.deformationFactor = factor;
+    m_factor->setText(generalFormat(factor));
     m_view.setSwitches(switches);
 }

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QToolButton;
 class TDlgBlock;
 
@@ -19,6 +20,8 @@ class TDlgDeformedShape : public QDialog {
     [[nodiscard]] QCheckBox& showUndeformed() const { return *m_showUndeformed; }
     [[nodiscard]] QLineEdit& EditDefFactor() const { return *m_factor; }
     void stepFactor(bool up);  // the up-down button
+    // "Fit": the factor that shows the largest deflection as about a tenth of the wall length.
+    void fitFactor();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -27,6 +30,7 @@ class TDlgDeformedShape : public QDialog {
     void refresh();
     void enableFactor();
     void factorEdited(const QString& text);
+    void setFactor(double factor);
 
     TDlgBlock& m_view;
     QCheckBox* m_showDeformed;
@@ -34,4 +38,5 @@ class TDlgDeformedShape : public QDialog {
     QLineEdit* m_factor;
     QToolButton* m_up;
     QToolButton* m_down;
+    QPushButton* m_fit;
 };

@@ -20,3 +20,20 @@ TEST(DeformationFactor, StepsOnTheOneTwoTenScale) {
         EXPECT_DOUBLE_EQ(stepped, c.expected) << c.factor << (c.up ? " up" : " down");
     }
 }
+
+TEST(DeformationFactor, FitDrawsTheLargestDeflectionAsATenthOfTheWall) {
+    struct Case {
+        std::vector<double> deflection;
+        double wallLength, expected;
+    };
+    const Case cases[] = {
+        {{0.5, -2.0, 0.1}, 240.0, 10.0},  // 24 / 2 = 12, one digit: 10
+        {{0.0123, 0.0}, 20.0, 200.0},     // 2 / 0.0123 = 162.6
+        {{-0.004}, 12.0, 300.0},          // sign does not matter
+        {{0.0, 0.0}, 240.0, 0.0},         // nothing to magnify
+        {{1.0}, 0.0, 0.0},                // no wall
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(DeformationFactor::fit(c.deflection, c.wallLength), c.expected)
+            << c.wallLength;
+}
