@@ -132,7 +132,7 @@ class TMainForm : public QMainWindow {
     // is reported to the user (after a run), else it is silent (on open).
     void loadResults(bool showErrors);
     void openInEditor(const QString& file);
-    void showReadme();
+    void showUserGuide();
     void showAbout();
 
     TMainActions m_actions;

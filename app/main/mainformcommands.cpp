@@ -80,7 +80,7 @@ void TMainForm::connectActions() {
 
     connect(a.cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(a.arrangeIcons, &QAction::triggered, this, &TMainForm::arrangeIcons);
-    connect(a.helpContents, &QAction::triggered, this, &TMainForm::showReadme);
+    connect(a.helpContents, &QAction::triggered, this, &TMainForm::showUserGuide);
     connect(a.about, &QAction::triggered, this, &TMainForm::showAbout);
     connectOptionActions();
     connectStageActions();

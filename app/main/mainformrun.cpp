@@ -1,12 +1,12 @@
 // The analysis run of the main window, the text editor and help.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
+#include <QMdiSubWindow>
 
 #include "app/main/mainform.h"
 #include "app/main/texteditor.h"
+#include "app/main/userguide.h"
 
 namespace {
 
@@ -61,19 +61,10 @@ void TMainForm::openInEditor(const QString& file) {
         m_prompts->information(this, "An error occurred in running the Word Processor");
 }
 
-void TMainForm::showReadme() {
-    const QDir program(m_programFolder);
-    for (const QString& candidate :
-         {program.filePath("README.md"), program.filePath("../share/doc/keldra/README.md"),
-          program.filePath("../../README.md")}) {
-        if (QFileInfo::exists(candidate)) {
-            if (!QDesktopServices::openUrl(
-                    QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath())))
-                openInEditor(candidate);
-            return;
-        }
-    }
-    m_prompts->information(this, "The KELDRA README could not be found next to the program.");
+void TMainForm::showUserGuide() {
+    QMdiSubWindow* child =
+        showChildWindow(QStringLiteral("UserGuide"), [] { return new TUserGuide; });
+    if (child->width() < 400) child->resize(760, 560);
 }
 
 void TMainForm::showAbout() {
