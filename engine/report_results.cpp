@@ -30,6 +30,13 @@ void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
             .Text("     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****")
             .WriteTo(report);
     }
+    if (!outcome.finite) {
+        WriteEmptyLine(report);
+        FixedLine()
+            .Text("     ***** SOLUTION NOT CLOSED -- NON-FINITE DEFLECTION, MOMENT, SHEAR OR SOIL ")
+            .Text("REACTION *****")
+            .WriteTo(report);
+    }
     WriteEmptyLine(report);
     FixedLine()
         .Text("   STA I      X         DEFL.       SLOPE")
