@@ -8,6 +8,7 @@
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
 #include "engine/tieback.h"
+#include "engine/value_checks.h"
 
 namespace keldra {
 
@@ -83,6 +84,19 @@ Step ReadStiffness(EngineState& s, FreeFormatReader& in) {
         int ksw = 0;
         if (group.AddRow(from, to, contd, &EI, ksw) == Step::kStop) return Step::kStop;
         EchoRow(s.files.report, ksw, from, to, contd, {EI, 0, 0, 0, 0, 0});
+    }
+    return Step::kContinue;
+}
+
+// Every station of the wall must bend: one without stiffness (a gap between
+// the rows) or with EI not above zero leaves the beam without a solution.
+Step CheckWallStiffness(EngineState& s) {
+    for (int i = 0; i <= s.grid.NINC; ++i) {
+        const double EI = s.sta.F[i + kStationOffset];
+        if (RequireValue(s, kFlexuralRigidity, Bound::kPositive, EI,
+                         FixedLine().Text(" AT STA").I(4, i).View()) == Step::kStop) {
+            return Step::kStop;
+        }
     }
     return Step::kContinue;
 }
@@ -168,6 +182,7 @@ Step ReadStiffnessAndLoads(EngineState& s, FreeFormatReader& in) {
     s.couples.count = 0;
     EchoHeader(s);
     if (ReadStiffness(s, in) == Step::kStop) return Step::kStop;
+    if (CheckWallStiffness(s) == Step::kStop) return Step::kStop;
     if (ReadLoads(s, in) == Step::kStop) return Step::kStop;
     return ReadSprings(s, in);
 }

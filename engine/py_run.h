@@ -10,6 +10,7 @@
 
 #include "engine/run_status.h"
 #include "engine/state.h"
+#include "engine/value_checks.h"
 
 namespace keldra {
 
@@ -42,6 +43,9 @@ class PyRun {
     [[nodiscard]] Step Stop(std::string_view reportLine);
     // The same with the depth below the top of the wall (F10.2) after the text.
     [[nodiscard]] Step StopAt(std::string_view text, double depth);
+    // kContinue for a value within its bound; otherwise the stop line of the
+    // value with the depth below the top of the wall (" AT X =", F10.2).
+    [[nodiscard]] Step Require(const Quantity& q, Bound bound, double value, double depth);
     [[nodiscard]] bool stopped() const { return stopped_; }
     // kStop once a lookup or a model has stopped the run.
     [[nodiscard]] Step status() const { return stopped_ ? Step::kStop : Step::kContinue; }

@@ -49,6 +49,10 @@ class Silt final : public PointwiseModel {
                 " AT X =",
                 depth);
         }
+        // Without k the initial modulus k·X flattens the whole curve to zero.
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, depth) == Step::kStop) {
+            return Step::kStop;
+        }
         angles_ = AnglesOf(phi, kPi);
         const double Ka = angles_.Ka;
         PASHIFT_ = run.state().SIGVEXC * Ka * st.b - 2.0 * c_ * std::sqrt(Ka) * st.b;

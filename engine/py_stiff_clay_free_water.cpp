@@ -42,6 +42,11 @@ class StiffClayFreeWater final : public PointwiseModel {
             previousC_ = c_;
         }
         if (run.stopped()) return Step::kStop;
+        // Without k the initial modulus k·X flattens the whole curve to zero.
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_,
+                        run.state().grid.HFREE + st.XSTA) == Step::kStop) {
+            return Step::kStop;
+        }
         PASHIFT_ = ClayPASHIFT(run.state().SIGVEXC, c_, st.b);
         return CheckE50(run, st, e50_);
     }

@@ -45,6 +45,10 @@ class WeakRock final : public PointwiseModel {
             return run.StopAt("     ERROR STOP -- KRM OF THE WEAK ROCK IS NOT POSITIVE AT X =",
                               depth);
         }
+        // Without Er the initial modulus flattens the whole curve to zero.
+        if (run.Require(kRockMassModulus, Bound::kPositive, Er_, depth) == Step::kStop) {
+            return Step::kStop;
+        }
         ar_ = 1.0 - RQD / 150.0;
         return Step::kContinue;
     }

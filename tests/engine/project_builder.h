@@ -23,6 +23,7 @@ struct ProjectBuilder {
     std::vector<std::string> pymod;     // A9 rows
     int KOUTPT = 0;
     std::vector<std::string> pressure;  // A10 rows
+    std::vector<std::string> soil_block;  // A11, when earth pressure or p-y curves are generated
     int KPYOP = 0;
     std::vector<std::vector<std::string>> curves;     // A12: set line, then points
     std::vector<std::vector<std::string>> moment_ei;  // A13: set line, then points
@@ -49,6 +50,7 @@ struct ProjectBuilder {
             lines.push_back(Count(pressure_count, pressure.size()));
             Append(lines, pressure);
         }
+        Append(lines, soil_block);
         for (const auto& set : curves) Append(lines, set);
         for (const auto& set : moment_ei) Append(lines, set);
         lines.push_back(std::to_string(closing));
