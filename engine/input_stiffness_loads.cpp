@@ -21,8 +21,8 @@ struct EchoColumns {
     double EI, Q, S, T, R, P;
 };
 
-void EchoHeader(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void EchoHeader(EngineState& s) {
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteBoxedTitle(report, "*        STIFFNESS AND LOAD DATA                 *");
     for (const char* legend :
@@ -49,7 +49,7 @@ void EchoHeader(const EngineState& s) {
 }
 
 // The echo line of a distributed row; its station columns follow KSW.
-void EchoRow(std::FILE* report, int ksw, int from, int to, int contd, const EchoColumns& e) {
+void EchoRow(OutputFile& report, int ksw, int from, int to, int contd, const EchoColumns& e) {
     FixedLine line;
     const int c = contd - 1;
     switch (ksw) {

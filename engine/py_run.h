@@ -5,7 +5,6 @@
 // true; its value is then only a finite stand-in that no curve uses.
 #pragma once
 
-#include <cstdio>
 #include <string_view>
 
 #include "engine/run_status.h"
@@ -20,13 +19,13 @@ class PyRun {
   public:
     // RWAWP must be set: below 1.1 (the single-precision value) the wall is
     // continuous for every model.
-    PyRun(EngineState& s, std::FILE* soildata)
+    PyRun(EngineState& s, OutputFile& soildata)
         : s_(s), soildata_(soildata), continuousWall_(s.RWAWP < kContinuousWallRatio) {}
 
     [[nodiscard]] EngineState& state() { return s_; }
     [[nodiscard]] const SoilProfile& profile() const { return s_.profile; }
-    [[nodiscard]] std::FILE* report() const { return s_.files.report; }
-    [[nodiscard]] std::FILE* soildata() const { return soildata_; }
+    [[nodiscard]] OutputFile& report() { return s_.files.report; }
+    [[nodiscard]] OutputFile& soildata() { return soildata_; }
     [[nodiscard]] bool continuousWall() const { return continuousWall_; }
 
     // The profile functions at depth x below the excavation level.
@@ -52,7 +51,7 @@ class PyRun {
 
   private:
     EngineState& s_;
-    std::FILE* soildata_;
+    OutputFile& soildata_;
     bool continuousWall_;
     bool stopped_ = false;
 };

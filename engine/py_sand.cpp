@@ -70,7 +70,7 @@ class Sand final : public PointwiseModel {
     bool AccumulatesBelowLastStation() const override { return true; }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(11).Text("DEPTH BELOW GS").X(2).Text("DIAM").X(3).Text("PHI").X(2)

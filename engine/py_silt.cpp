@@ -95,7 +95,7 @@ class Silt final : public PointwiseModel {
     bool AccumulatesBelowLastStation() const override { return true; }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(5).Text("DEPTH").X(6).Text("DIAM").X(6).Text("PHI").X(2).Text("GAMMA AVG")

@@ -69,7 +69,7 @@ class WeakRock final : public PointwiseModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(14).Text("DEPTH").X(5).Text("DIAM").X(7).Text("Qu").X(7).Text(" Eu ").X(3)

@@ -4,9 +4,9 @@
 
 namespace keldra {
 
-void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
+void WriteResultsSection(EngineState& s, const SolveOutcome& outcome,
                          const StationResults& results) {
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
     WriteEmptyLine(report);

@@ -82,4 +82,29 @@ inline ProjectBuilder LoadedCantilever() {
     return p;
 }
 
+// English units: 60 increments of 6 in, 120 in free height, earth pressure
+// and p-y curves generated for soft clay over sand over weak rock.
+inline ProjectBuilder LayeredWall() {
+    ProjectBuilder p;
+    p.NINC = 60;
+    p.grid_rest = "6\t10\t1E-5\t120\t12";
+    p.stiffness = {"0\t60\t1\t29000000000"};
+    p.KOUTPT = 2;
+    p.KPYOP = 2;
+    p.soil_block = {"120 48 12 180 180 1 0 0",
+                    "0 0 0 0 0 0",
+                    "0",
+                    "3",
+                    "1 180",
+                    "0.065 3.5 0 0.02 100 0",
+                    "0.065 3.5 0 0.02 100 0",
+                    "4 300",
+                    "0.07 0 34 0 60 0",
+                    "0.07 0 34 0 60 0",
+                    "7 500",
+                    "0.08 1000 0 0.0005 100000 50",
+                    "0.08 1000 0 0.0005 100000 50"};
+    return p;
+}
+
 }  // namespace keldra::testing
