@@ -16,7 +16,6 @@ namespace keldra {
 
 namespace {
 
-
 void WriteColumnHeader(EngineState& s) {
     OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;

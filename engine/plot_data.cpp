@@ -25,9 +25,7 @@ void WritePlotCurveDepthLabel(OutputFile& plot, double depth, int points) {
     FixedLine().X(1).F(10, 2, depth).X(1).I(5, points).WriteTo(plot);
 }
 
-void WritePlotCurvePoint(OutputFile& plot, double y, double p) {
-    plot.Format("%.7E %.7E\n", y, p);
-}
+void WritePlotCurvePoint(OutputFile& plot, double y, double p) { plot.Format("%.7E %.7E\n", y, p); }
 
 void WritePlotTrailer(EngineState& s) {
     OutputFile& plot = s.files.plot;

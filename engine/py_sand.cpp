@@ -29,8 +29,8 @@ class Sand final : public PointwiseModel {
                 run.state().grid.HFREE + st.XSTA);
         }
         // Without k the initial modulus k·X flattens the whole curve to zero.
-        if (run.Require(kSubgradeModulus, Bound::kPositive, k_,
-                        run.state().grid.HFREE + st.XSTA) == Step::kStop) {
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, run.state().grid.HFREE + st.XSTA) ==
+            Step::kStop) {
             return Step::kStop;
         }
         angles_ = AnglesOf(phi, kPi4);

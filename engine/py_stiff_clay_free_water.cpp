@@ -43,8 +43,8 @@ class StiffClayFreeWater final : public PointwiseModel {
         }
         if (run.stopped()) return Step::kStop;
         // Without k the initial modulus k·X flattens the whole curve to zero.
-        if (run.Require(kSubgradeModulus, Bound::kPositive, k_,
-                        run.state().grid.HFREE + st.XSTA) == Step::kStop) {
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, run.state().grid.HFREE + st.XSTA) ==
+            Step::kStop) {
             return Step::kStop;
         }
         PASHIFT_ = ClayPASHIFT(run.state().SIGVEXC, c_, st.b);

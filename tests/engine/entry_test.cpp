@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <csignal>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -45,8 +44,8 @@ void WriteNamesWith(const std::filesystem::path& dir, int which, const std::stri
                              (dir / "wall.kd5r").string()};
     outputs[which] = path;
     testing::WriteFile(dir / "NAMES.dat", "2015.5.6\n" + (dir / "wall.kd5d").string() + "\n" +
-                                              outputs[0] + "\n" + outputs[1] + "\n" +
-                                              outputs[2] + "\n");
+                                              outputs[0] + "\n" + outputs[1] + "\n" + outputs[2] +
+                                              "\n");
 }
 
 int FilesIn(const std::filesystem::path& dir) {

@@ -168,10 +168,12 @@ TEST(FatalMessages, AScratchFileThatCannotBeWrittenEndsTheRunInOrder) {
             std::filesystem::create_directory(scratch);
         }
         const auto out = run.Run(testing::LayeredWall().Text());
-        const std::string name = std::string(c.file) + (c.full ? " on a full device" : " a directory");
-        ExpectOrderlyEnd(out, "     ERROR STOP -- THE SCRATCH FILE " + std::string(c.file) +
-                                  " CANNOT BE WRITTEN",
-                         name.c_str());
+        const std::string name =
+            std::string(c.file) + (c.full ? " on a full device" : " a directory");
+        ExpectOrderlyEnd(
+            out,
+            "     ERROR STOP -- THE SCRATCH FILE " + std::string(c.file) + " CANNOT BE WRITTEN",
+            name.c_str());
         EXPECT_EQ(out.outputs, RunOutputs::kComplete) << name;
     }
 }

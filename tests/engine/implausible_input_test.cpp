@@ -69,7 +69,8 @@ TEST(ImplausibleInput, EachEndsTheRunNamingTheValue) {
          "LAYER  2"},
         {"negative rock strength",
          [](ProjectBuilder& p) { p.soil_block[kRockTop] = "0.08 -1000 0 0.0005 100000 50"; },
-         "     ERROR STOP -- UNIAXIAL COMPRESSIVE STRENGTH MUST NOT BE NEGATIVE: QU = -0.100E+04 AT "
+         "     ERROR STOP -- UNIAXIAL COMPRESSIVE STRENGTH MUST NOT BE NEGATIVE: QU = -0.100E+04 "
+         "AT "
          "THE TOP OF LAYER  3"},
         {"negative rock mass modulus",
          [](ProjectBuilder& p) { p.soil_block[kRockTop] = "0.08 1000 0 0.0005 -1E5 50"; },

@@ -143,9 +143,8 @@ TEST(Iteration, NonFiniteResultsAreNotClosed) {
     long_increments.grid_rest = "1E300\t10\t1E-5\t60\t12";
     ProjectBuilder strong_curve = testing::LoadedCantilever();
     strong_curve.curves[0][0] = "5\t3\t1E308\t1";
-    const Case cases[] = {{"EI 1E308", stiff},
-                          {"H 1E300", long_increments},
-                          {"p-multiplier 1E308", strong_curve}};
+    const Case cases[] = {
+        {"EI 1E308", stiff}, {"H 1E300", long_increments}, {"p-multiplier 1E308", strong_curve}};
     EngineRun run;
     for (const Case& c : cases) {
         const auto out = run.Run(c.project.Text());
@@ -153,9 +152,8 @@ TEST(Iteration, NonFiniteResultsAreNotClosed) {
         const auto columns = std::find(results.begin(), results.end(),
                                        "   STA I      X         DEFL.       SLOPE"
                                        "      MOMENT      SHEAR    NET REACT/STA    EI ");
-        EXPECT_NE(std::find(results.begin(), columns, kNonFinite), columns)
-            << c.name << "\n"
-            << out.report;
+        EXPECT_NE(std::find(results.begin(), columns, kNonFinite), columns) << c.name << "\n"
+                                                                            << out.report;
         // The iterations end with the first one whose deflections are not finite.
         const int iterations = MonitorLines(out);
         EXPECT_LT(iterations, 100) << c.name;

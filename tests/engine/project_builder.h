@@ -22,7 +22,7 @@ struct ProjectBuilder {
     std::vector<std::string> tiebacks;  // A8 rows
     std::vector<std::string> pymod;     // A9 rows
     int KOUTPT = 0;
-    std::vector<std::string> pressure;  // A10 rows
+    std::vector<std::string> pressure;    // A10 rows
     std::vector<std::string> soil_block;  // A11, when earth pressure or p-y curves are generated
     int KPYOP = 0;
     std::vector<std::vector<std::string>> curves;     // A12: set line, then points

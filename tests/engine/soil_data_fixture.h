@@ -49,9 +49,7 @@ class SoilDataTest : public ::testing::Test {
         s().SIGVEXC = 8.4;
     }
 
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
 
     EngineState& s() { return *s_; }
 
