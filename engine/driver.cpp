@@ -75,13 +75,13 @@ void ProblemLoop(EngineState& s, FreeFormatReader& in) {
     }
 }
 
-void Close(std::FILE*& file) {
+void CloseInput(std::FILE*& file) {
     if (file != nullptr) std::fclose(file);
     file = nullptr;
 }
 
 // The orderly end of every run that opened its report.
-void EndRun(EngineState& s) {
+RunOutputs EndRun(EngineState& s) {
     RunFiles& f = s.files;
     for (int k = 0; k < 3; ++k) WriteEmptyLine(f.report);
     FixedLine line;
@@ -89,28 +89,28 @@ void EndRun(EngineState& s) {
     line.X(kEndLineWidth - static_cast<int>(line.View().size()));
     line.WriteTo(f.report);
     WritePlotTrailer(s);
-    Close(f.report);
-    Close(f.data);
-    Close(f.plot);
-    Close(f.names);
-    Close(f.notes);
+    const bool report = f.report.Close();
+    CloseInput(f.data);
+    const bool plot = f.plot.Close();
+    CloseInput(f.names);
+    const bool notes = f.notes.Close();
+    return report && plot && notes ? RunOutputs::kComplete : RunOutputs::kIncomplete;
 }
 
 }  // namespace
 
-void Run(EngineState& s) {
-    if (!ReadNamesFile(s)) return;
+RunOutputs Run(EngineState& s) {
+    if (!ReadNamesFile(s)) return RunOutputs::kComplete;
     RunFiles& f = s.files;
     const RunRecord& run = s.run;
     f.data = std::fopen(run.paths[0], "r");
-    f.report = std::fopen(run.paths[1], "w");
-    if (f.report == nullptr) {
+    if (!f.report.Open(run.paths[1])) {
         std::fprintf(stderr, " CANNOT CREATE THE REPORT FILE %s\n", run.paths[1]);
-        Close(f.data);
-        return;
+        CloseInput(f.data);
+        return RunOutputs::kIncomplete;
     }
-    f.plot = std::fopen(run.paths[2], "w");
-    f.notes = std::fopen(run.paths[3], "w");
+    const bool plot_open = f.plot.Open(run.paths[2]);
+    const bool notes_open = f.notes.Open(run.paths[3]);
     s.run.NPROB = 0;
     s.run.NBLK = 1;
     s.results.NRES = 0;          // no result rows before the run's first analysis
@@ -118,13 +118,13 @@ void Run(EngineState& s) {
     if (f.data == nullptr) {
         (void)StopRun(s, "     ERROR -- CANNOT OPEN THE INPUT DATA FILE");
         FixedLine().X(5).Text(run.paths[0]).WriteTo(f.report);
-    } else if (f.plot == nullptr || f.notes == nullptr) {
+    } else if (!plot_open || !notes_open) {
         (void)StopRun(s, "     ERROR -- CANNOT CREATE THE PLOT-DATA OR RUN-NOTES FILE");
     } else {
         FreeFormatReader in(f.data, "THE INPUT DATA FILE");
         ProblemLoop(s, in);
     }
-    EndRun(s);
+    return EndRun(s);
 }
 
 }  // namespace keldra

@@ -7,7 +7,13 @@
 
 namespace keldra {
 
-// One whole run in the current directory.
-void Run(EngineState& s);
+// Whether the report, the plot data and the run notes were written whole:
+// each opened, every write and its close succeeded. A run that stopped on an
+// input error has complete outputs; its report says why it stopped.
+enum class [[nodiscard]] RunOutputs{kComplete, kIncomplete};
+
+// One whole run in the current directory. Without a complete names file
+// nothing is written, and there is nothing incomplete either.
+RunOutputs Run(EngineState& s);
 
 }  // namespace keldra

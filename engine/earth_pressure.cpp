@@ -23,21 +23,25 @@ constexpr double kNetForceFloor = 1e-5;  // a smaller net active force counts as
 
 double UnitWeightOfWater(int KUNIT) { return KUNIT == 2 ? 9.81 : 0.036; }
 
+constexpr const char* kDebugFileName = "debug.dat";
+
 // The engine leaves an empty debug.dat in the current directory.
-void TouchDebugFile() {
-    if (std::FILE* debug = std::fopen("debug.dat", "w")) std::fclose(debug);
+Step TouchDebugFile(EngineState& s) {
+    OutputFile debug;
+    if (!debug.Open(kDebugFileName) || !debug.Close()) return StopOnScratchFile(s, kDebugFileName);
+    return Step::kContinue;
 }
 
-void WarnSteepSlope(const EngineState& s, int sublayers) {
+void WarnSteepSlope(EngineState& s, int sublayers) {
     for (int k = 0; k < sublayers; ++k) {
-        if (s.files.notes) WriteSlopeWarning(s.files.notes);
+        WriteSlopeWarning(s.files.notes);
         WriteSlopeWarning(s.files.report);
     }
 }
 
 void ForcesAndSections(EngineState& s, SublayerTable& table) {
     const SoilBlock& soil = s.soil;
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const double HFREE = s.grid.HFREE;
 
     ComputeOverburden(table, soil.QSURF, soil.ZWB, s.GAMW);
@@ -84,12 +88,10 @@ Step TabulateAndWrite(EngineState& s, const SublayerTable& table) {
     if (s.control.KOUTPT == kTrapezoidal && ShapeForAnchoredWall(s, pointsPerLength) == Step::kStop)
         return Step::kStop;
 
-    std::FILE* torval = std::fopen(kTorvalFileName, "w");
-    if (!torval) return StopRun(s, "     ERROR STOP -- CANNOT WRITE THE FILE TORVAL.001");
+    OutputFile torval;
+    if (!torval.Open(kTorvalFileName)) return StopOnScratchFile(s, kTorvalFileName);
     WriteTorval(torval, s.ep);
-    const bool written = std::ferror(torval) == 0;
-    if (std::fclose(torval) != 0 || !written)
-        return StopRun(s, "     ERROR STOP -- CANNOT WRITE THE FILE TORVAL.001");
+    if (!torval.Close()) return StopOnScratchFile(s, kTorvalFileName);
     return Step::kContinue;
 }
 
@@ -97,7 +99,7 @@ Step TabulateAndWrite(EngineState& s, const SublayerTable& table) {
 
 Step GenerateEarthPressure(EngineState& s) {
     s.GAMW = UnitWeightOfWater(s.control.KUNIT);
-    TouchDebugFile();
+    if (TouchDebugFile(s) == Step::kStop) return Step::kStop;
     WriteWallInformation(s.files.report, s);
     WriteSurchargeInformation(s.files.report, s);
     if (SurchargeNeedsFreeHeight(s.soil, s.grid.HFREE))

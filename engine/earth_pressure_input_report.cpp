@@ -19,11 +19,11 @@ FixedLine Labelled(std::string_view label, double value) {
     return line;
 }
 
-void LengthLine(std::FILE* report, std::string_view label, double value, const UnitLabels& u) {
+void LengthLine(OutputFile& report, std::string_view label, double value, const UnitLabels& u) {
     Labelled(label, value).A(3, u.L).WriteTo(report);
 }
 
-void WriteSurchargeRow(std::FILE* report, int i, const SurchargeRow& row, const UnitLabels& u) {
+void WriteSurchargeRow(OutputFile& report, int i, const SurchargeRow& row, const UnitLabels& u) {
     WriteEmptyLine(report);
     FixedLine().X(kIndent).Text("SURCHARGE LOADING NO.        = ").I(10, i).WriteTo(report);
     if (row.type == kStripLoad) {
@@ -53,7 +53,7 @@ constexpr UnitColumn kSoilUnits[] = {
     {1, "NO.", "NO."},      {9, "IN", "M "},          {18, "PSI", "kPa"}, {26, "DEG", "DEG"},
     {32, " PCI", "kN/M^3"}, {41, "T OR F", "T OR F"}, {50, " IN", " M "}};
 
-void WriteSoilUnitLine(std::FILE* report, bool english) {
+void WriteSoilUnitLine(OutputFile& report, bool english) {
     FixedLine line;
     line.X(kIndent);
     int column = 0;
@@ -67,7 +67,7 @@ void WriteSoilUnitLine(std::FILE* report, bool english) {
 
 }  // namespace
 
-void WriteWallInformation(std::FILE* report, const EngineState& s) {
+void WriteWallInformation(OutputFile& report, const EngineState& s) {
     const UnitLabels& u = s.labels;
     const SoilBlock& soil = s.soil;
     WriteBoxedTitle(report, "*        WALL INFORMATION                        *");
@@ -83,7 +83,7 @@ void WriteWallInformation(std::FILE* report, const EngineState& s) {
     Labelled("MODIFICATION FOR ACTIVE EARTH PRESSURE = ", soil.FMOD).WriteTo(report);
 }
 
-void WriteSurchargeInformation(std::FILE* report, const EngineState& s) {
+void WriteSurchargeInformation(OutputFile& report, const EngineState& s) {
     const UnitLabels& u = s.labels;
     WriteBoxedTitle(report, "*        SURCHARGE INFORMATION                   *");
     WriteEmptyLine(report);
@@ -92,7 +92,7 @@ void WriteSurchargeInformation(std::FILE* report, const EngineState& s) {
     for (int i = 1; i <= s.soil.NSUR; ++i) WriteSurchargeRow(report, i, s.soil.surcharge[i], u);
 }
 
-void WriteSoilInformation(std::FILE* report, const SublayerTable& table, int labelCode) {
+void WriteSoilInformation(OutputFile& report, const SublayerTable& table, int labelCode) {
     WriteBoxedTitle(report, "*        SOIL INFORMATION                        *");
     WriteEmptyLine(report);
     FixedLine().X(kIndent + 8).Text("TOTAL").X(17).Text("TOTAL UNIT").WriteTo(report);

@@ -3,16 +3,15 @@
 // sublayers the soil layers were split into).
 #pragma once
 
-#include <cstdio>
-
 #include "engine/earth_pressure_sublayers.h"
+#include "engine/output_file.h"
 #include "engine/state.h"
 
 namespace keldra {
 
-void WriteWallInformation(std::FILE* report, const EngineState& s);
-void WriteSurchargeInformation(std::FILE* report, const EngineState& s);
+void WriteWallInformation(OutputFile& report, const EngineState& s);
+void WriteSurchargeInformation(OutputFile& report, const EngineState& s);
 // The unit line follows the label code: +1 English, -1 SI, none for generic.
-void WriteSoilInformation(std::FILE* report, const SublayerTable& table, int labelCode);
+void WriteSoilInformation(OutputFile& report, const SublayerTable& table, int labelCode);
 
 }  // namespace keldra

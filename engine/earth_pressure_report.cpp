@@ -20,7 +20,7 @@ FixedLine Indented() {
 // Units under the columns of the force tables: force per unit width under
 // every force, length under every depth; from the third force on the
 // columns stand two further right.
-void WriteForceUnitLine(std::FILE* report, int pairs, bool trailingForce, const UnitLabels& u) {
+void WriteForceUnitLine(OutputFile& report, int pairs, bool trailingForce, const UnitLabels& u) {
     FixedLine line = Indented();
     line.Text("  NO");
     for (int k = 1; k <= pairs; ++k) {
@@ -39,7 +39,7 @@ FixedLine ForceRow(int i) {
 
 }  // namespace
 
-void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
+void WriteOverburden(OutputFile& report, const SublayerTable& table, const UnitLabels& u) {
     WriteBoxedTitle(report, "*        EFFECTIVE OVERBURDEN STRESS             *");
     WriteEmptyLine(report);
     Indented().Text("          DEPTH                     STRESS       ").WriteTo(report);
@@ -53,7 +53,7 @@ void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLa
     }
 }
 
-void WriteCoefficients(std::FILE* report, const SublayerTable& table) {
+void WriteCoefficients(OutputFile& report, const SublayerTable& table) {
     WriteBoxedTitle(report, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
     WriteEmptyLine(report);
     Indented().Text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").WriteTo(report);
@@ -65,7 +65,7 @@ void WriteCoefficients(std::FILE* report, const SublayerTable& table) {
     }
 }
 
-void WriteActiveForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
+void WriteActiveForces(OutputFile& report, const SublayerTable& table, const UnitLabels& u) {
     WriteBoxedTitle(report, "*        ACTIVE EARTH PRESSURE OF EACH LAYER     *");
     WriteEmptyLine(report);
     Indented()
@@ -90,7 +90,7 @@ void WriteActiveForces(std::FILE* report, const SublayerTable& table, const Unit
     }
 }
 
-void WriteWaterForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u) {
+void WriteWaterForces(OutputFile& report, const SublayerTable& table, const UnitLabels& u) {
     WriteBoxedTitle(report, "*        ACTIVE WATER PRESSURE OF EACH LAYER     *");
     WriteEmptyLine(report);
     Indented().Text(" LAYER    PW1     Z1       PW2     Z2").WriteTo(report);
@@ -108,13 +108,13 @@ void WriteWaterForces(std::FILE* report, const SublayerTable& table, const UnitL
     }
 }
 
-void WriteSlopeWarning(std::FILE* file) {
+void WriteSlopeWarning(OutputFile& file) {
     Indented().Text("**** WARNING ******").WriteTo(file);
     Indented()
         .Text("THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.")
         .WriteTo(file);
 }
 
-void WriteNetActiveNegative(std::FILE* file) { Indented().Text(kNetActiveNegative).WriteTo(file); }
+void WriteNetActiveNegative(OutputFile& file) { Indented().Text(kNetActiveNegative).WriteTo(file); }
 
 }  // namespace keldra

@@ -4,23 +4,22 @@
 // warnings of the step.
 #pragma once
 
-#include <cstdio>
-
 #include "engine/earth_pressure_sublayers.h"
+#include "engine/output_file.h"
 #include "engine/unit_labels.h"
 
 namespace keldra {
 
-void WriteOverburden(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
-void WriteCoefficients(std::FILE* report, const SublayerTable& table);
-void WriteActiveForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
+void WriteOverburden(OutputFile& report, const SublayerTable& table, const UnitLabels& u);
+void WriteCoefficients(OutputFile& report, const SublayerTable& table);
+void WriteActiveForces(OutputFile& report, const SublayerTable& table, const UnitLabels& u);
 // The sublayers above the excavation level that carry a water force.
-void WriteWaterForces(std::FILE* report, const SublayerTable& table, const UnitLabels& u);
+void WriteWaterForces(OutputFile& report, const SublayerTable& table, const UnitLabels& u);
 
 // The two warning lines of a backfill slope at least as steep as the
 // friction angle.
-void WriteSlopeWarning(std::FILE* file);
+void WriteSlopeWarning(OutputFile& file);
 inline constexpr const char* kNetActiveNegative = "Net active pressure is negative.";
-void WriteNetActiveNegative(std::FILE* file);
+void WriteNetActiveNegative(OutputFile& file);
 
 }  // namespace keldra

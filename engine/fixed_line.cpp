@@ -1,6 +1,7 @@
 #include "engine/fixed_line.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -167,14 +168,8 @@ FixedLine& FixedLine::A(int n, std::string_view text) {
     return *this;
 }
 
-void FixedLine::WriteTo(std::FILE* file) const {
-    if (file == nullptr) return;
-    std::fwrite(buffer_, 1, static_cast<std::size_t>(length_), file);
-    std::fputc('\n', file);
-}
+void FixedLine::WriteTo(OutputFile& file) const { file.WriteLine(View()); }
 
-void WriteEmptyLine(std::FILE* file) {
-    if (file != nullptr) std::fputc('\n', file);
-}
+void WriteEmptyLine(OutputFile& file) { file.WriteLine({}); }
 
 }  // namespace keldra

@@ -6,8 +6,9 @@
 //   FixedLine().X(6).Text("NUMBER OF INCREMENTS   = ").I(3, NINC).WriteTo(report);
 #pragma once
 
-#include <cstdio>
 #include <string_view>
+
+#include "engine/output_file.h"
 
 namespace keldra {
 
@@ -26,7 +27,7 @@ class FixedLine {
     std::string_view View() const { return {buffer_, static_cast<std::size_t>(length_)}; }
 
     // Writes the line and a line end.
-    void WriteTo(std::FILE* file) const;
+    void WriteTo(OutputFile& file) const;
 
   private:
     void Append(std::string_view text);
@@ -37,6 +38,6 @@ class FixedLine {
 };
 
 // An empty line.
-void WriteEmptyLine(std::FILE* file);
+void WriteEmptyLine(OutputFile& file);
 
 }  // namespace keldra

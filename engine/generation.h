@@ -6,6 +6,8 @@
 
 namespace keldra {
 
+inline constexpr const char* kSoilDataFileName = "SOILDATA";
+
 // Generated earth pressure (KOUTPT 2 triangular, 3 trapezoidal): writes the
 // report sections and TORVAL.001 (closed on return), and leaves SIGVEXC.
 Step GenerateEarthPressure(EngineState& s);

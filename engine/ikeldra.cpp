@@ -6,16 +6,16 @@
 
 namespace {
 
-constexpr std::int32_t kInterfaceVersion = 6;
-
 std::int32_t interface_word = 0;
 std::int32_t status_word = 0;
 
 std::int32_t RunEntry(std::int32_t interface_version) {
-    interface_word = kInterfaceVersion;
-    if (interface_version != interface_word) return 1;
-    status_word = 0;
-    keldra::Run(keldra::Engine());
+    interface_word = keldra::entry::kInterfaceVersion;
+    if (interface_version != interface_word) return keldra::entry::kInconsistent;
+    status_word = keldra::entry::kCompleted;
+    if (keldra::Run(keldra::Engine()) == keldra::RunOutputs::kIncomplete) {
+        status_word = keldra::entry::kOutputIncomplete;
+    }
     return status_word;
 }
 

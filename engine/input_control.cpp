@@ -25,9 +25,9 @@ Step ReadControl(EngineState& s, FreeFormatReader& in) {
     return Step::kContinue;
 }
 
-void EchoControl(const EngineState& s) {
+void EchoControl(EngineState& s) {
     const ControlRecord& c = s.control;
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     WriteBoxedTitle(report, "*        PROGRAM CONTROL PARAMETERS              *");
     WriteEmptyLine(report);
     struct Line {

@@ -15,7 +15,7 @@ Step ReadTitle(EngineState& s, FreeFormatReader& in);
 Step ReadControl(EngineState& s, FreeFormatReader& in);
 
 // The PROGRAM CONTROL PARAMETERS section, after the report preamble.
-void EchoControl(const EngineState& s);
+void EchoControl(EngineState& s);
 
 // A14: KCONT on its own line; a code equal to NSTG counts as 0 (last stage).
 Step ReadContinuation(EngineState& s, FreeFormatReader& in);

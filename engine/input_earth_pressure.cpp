@@ -10,15 +10,14 @@
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
 #include "engine/surcharge.h"
+#include "engine/torval_file.h"
 
 namespace keldra {
 
 namespace {
 
-constexpr const char* kTorvalName = "TORVAL.001";
-
-void WriteColumnHeader(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteColumnHeader(EngineState& s) {
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
     WriteEmptyLine(report);
@@ -27,11 +26,11 @@ void WriteColumnHeader(const EngineState& s) {
     FixedLine().X(8).Text("--------       ------------------------").WriteTo(report);
 }
 
-void EchoPoint(std::FILE* report, double depth, double pressure) {
+void EchoPoint(OutputFile& report, double depth, double pressure) {
     FixedLine().X(6).E(10, 3, depth).X(10).E(10, 3, pressure).WriteTo(report);
 }
 
-void PlotPoint(const EngineState& s, int k, double total_per_length) {
+void PlotPoint(EngineState& s, int k, double total_per_length) {
     const EarthPressureTable& ep = s.ep;
     WritePlotPressureRow(s.files.plot, ep.ZEP[k], total_per_length, ep.PASOIL[k], ep.PASUR[k]);
 }
@@ -39,7 +38,7 @@ void PlotPoint(const EngineState& s, int k, double total_per_length) {
 // A10: depth and pressure per unit length of wall; surcharge rows of the soil
 // block add their lateral pressure at each depth.
 Step ReadUserTable(EngineState& s, FreeFormatReader& in) {
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     WriteBoxedTitle(report, "*        SPECIFIED ACTIVE EARTH PRESSURE         *");
     WriteEmptyLine(report);
     WriteColumnHeader(s);
@@ -77,7 +76,7 @@ Step ReadUserTable(EngineState& s, FreeFormatReader& in) {
 // per unit area of wall. Above the excavation the pressure acts on WA, below
 // it on WP.
 Step ReadTorval(EngineState& s) {
-    std::FILE* file = std::fopen(kTorvalName, "r");
+    std::FILE* file = std::fopen(kTorvalFileName, "r");
     if (file == nullptr) return StopRun(s, "     ERROR -- CANNOT OPEN THE SCRATCH FILE TORVAL.001");
     FreeFormatReader in(file, "THE SCRATCH FILE TORVAL.001");
     EarthPressureTable& ep = s.ep;

@@ -19,7 +19,7 @@ Step ReadGrid(EngineState& s, FreeFormatReader& in) {
     g.HCUBE = g.HSQ * g.H;
     g.length = g.NINC * g.H;
 
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const char* L = s.labels.L;
     auto label = [](const char* text) { return FixedLine().X(6).Text(text); };
     label("NUMBER OF INCREMENTS                               = ").I(3, g.NINC).WriteTo(report);

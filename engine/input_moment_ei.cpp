@@ -1,6 +1,8 @@
 #include "engine/input_moment_ei.h"
 
+#include "engine/fixed_line.h"
 #include "engine/run_stop.h"
+#include "engine/value_checks.h"
 
 namespace keldra {
 
@@ -25,6 +27,10 @@ Step ReadMomentEI(EngineState& s, FreeFormatReader& in) {
         sets.points[k] = points;
         for (int m = 1; m <= points; ++m) {
             if (!in.Read(sets.EMM[k][m], sets.EEI[k][m])) return StopOnReadFailure(s, in);
+            if (RequireValue(s, kFlexuralRigidity, Bound::kPositive, sets.EEI[k][m],
+                             FixedLine().Text(" IN MOMENT-EI SET").I(3, k).View()) == Step::kStop) {
+                return Step::kStop;
+            }
         }
     }
     return Step::kContinue;

@@ -11,7 +11,7 @@ namespace keldra {
 
 namespace {
 
-void EchoCurveHeader(std::FILE* report) {
+void EchoCurveHeader(OutputFile& report) {
     WriteEmptyLine(report);
     FixedLine()
         .Text("     FROM TO CONTD      P-MULTIPLIER  Y-MULTIPLIER'      POINTS     ")
@@ -20,8 +20,8 @@ void EchoCurveHeader(std::FILE* report) {
     WriteEmptyLine(report);
 }
 
-void EchoPointHeader(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void EchoPointHeader(EngineState& s) {
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
     WriteEmptyLine(report);
@@ -32,7 +32,7 @@ void EchoPointHeader(const EngineState& s) {
 
 // The curve line follows the columns of the distributed groups: a curve that
 // starts a joined range shows its station as FROM, one that ends a range as TO.
-void EchoCurveLine(std::FILE* report, int ksw, int station, int c, double pm, double ym, int n) {
+void EchoCurveLine(OutputFile& report, int ksw, int station, int c, double pm, double ym, int n) {
     FixedLine line;
     switch (ksw) {
         case 2:
@@ -72,7 +72,7 @@ Step CheckCurveCount(EngineState& s, int count) {
 // Reads, multiplies and echoes the user curves into s.user; in the user-only
 // case also stores them and writes their plot records.
 Step ReadUserCurves(EngineState& s, FreeFormatReader& in, bool user_only) {
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const int NUPY = s.control.NUPY;
     WriteBoxedTitle(report, "*     INPUTTED  SOIL RESISTANCE (P-Y) CURVES     *");
     WriteEmptyLine(report);

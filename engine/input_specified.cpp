@@ -29,7 +29,7 @@ int SetCodes(EngineState& s, int J, int acting_case) {
     }
 }
 
-void EchoRow(std::FILE* report, int case_read, int acting_case, int station, double deflection,
+void EchoRow(OutputFile& report, int case_read, int acting_case, int station, double deflection,
              double slope) {
     FixedLine line;
     line.X(10).I(3, station).X(7).I(2, case_read);
@@ -47,7 +47,7 @@ void EchoRow(std::FILE* report, int case_read, int acting_case, int station, dou
 
 Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
     for (int J = 1; J <= kStationSlots; ++J) s.sta.KODE[J] = 1;
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const int NDS = s.control.NDS;
     if (NDS == 0) {
         WriteEmptySection(report);

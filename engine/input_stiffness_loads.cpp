@@ -8,6 +8,7 @@
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
 #include "engine/tieback.h"
+#include "engine/value_checks.h"
 
 namespace keldra {
 
@@ -20,8 +21,8 @@ struct EchoColumns {
     double EI, Q, S, T, R, P;
 };
 
-void EchoHeader(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void EchoHeader(EngineState& s) {
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteBoxedTitle(report, "*        STIFFNESS AND LOAD DATA                 *");
     for (const char* legend :
@@ -48,7 +49,7 @@ void EchoHeader(const EngineState& s) {
 }
 
 // The echo line of a distributed row; its station columns follow KSW.
-void EchoRow(std::FILE* report, int ksw, int from, int to, int contd, const EchoColumns& e) {
+void EchoRow(OutputFile& report, int ksw, int from, int to, int contd, const EchoColumns& e) {
     FixedLine line;
     const int c = contd - 1;
     switch (ksw) {
@@ -83,6 +84,19 @@ Step ReadStiffness(EngineState& s, FreeFormatReader& in) {
         int ksw = 0;
         if (group.AddRow(from, to, contd, &EI, ksw) == Step::kStop) return Step::kStop;
         EchoRow(s.files.report, ksw, from, to, contd, {EI, 0, 0, 0, 0, 0});
+    }
+    return Step::kContinue;
+}
+
+// Every station of the wall must bend: one without stiffness (a gap between
+// the rows) or with EI not above zero leaves the beam without a solution.
+Step CheckWallStiffness(EngineState& s) {
+    for (int i = 0; i <= s.grid.NINC; ++i) {
+        const double EI = s.sta.F[i + kStationOffset];
+        if (RequireValue(s, kFlexuralRigidity, Bound::kPositive, EI,
+                         FixedLine().Text(" AT STA").I(4, i).View()) == Step::kStop) {
+            return Step::kStop;
+        }
     }
     return Step::kContinue;
 }
@@ -168,6 +182,7 @@ Step ReadStiffnessAndLoads(EngineState& s, FreeFormatReader& in) {
     s.couples.count = 0;
     EchoHeader(s);
     if (ReadStiffness(s, in) == Step::kStop) return Step::kStop;
+    if (CheckWallStiffness(s) == Step::kStop) return Step::kStop;
     if (ReadLoads(s, in) == Step::kStop) return Step::kStop;
     return ReadSprings(s, in);
 }

@@ -10,26 +10,24 @@
 //   NRES rows 5(1X, E13.4)          depth, deflection, moment, shear, reaction
 #pragma once
 
-#include <cstdio>
-
 #include "engine/state.h"
 
 namespace keldra {
 
-void WritePlotIntegers(std::FILE* plot, int a);
-void WritePlotIntegers(std::FILE* plot, int a, int b);
+void WritePlotIntegers(OutputFile& plot, int a);
+void WritePlotIntegers(OutputFile& plot, int a, int b);
 
 // One earth-pressure row.
-void WritePlotPressureRow(std::FILE* plot, double depth, double total, double soil,
+void WritePlotPressureRow(OutputFile& plot, double depth, double total, double soil,
                           double surcharge);
 
 // The label of a generated curve in a generated-only problem: depth and 33.
-void WritePlotCurveDepthLabel(std::FILE* plot, double depth, int points);
+void WritePlotCurveDepthLabel(OutputFile& plot, double depth, int points);
 
 // One point of a p-y curve.
-void WritePlotCurvePoint(std::FILE* plot, double y, double p);
+void WritePlotCurvePoint(OutputFile& plot, double y, double p);
 
 // The trailer of the current block: NBLK, the held result rows, the unit code.
-void WritePlotTrailer(const EngineState& s);
+void WritePlotTrailer(EngineState& s);
 
 }  // namespace keldra

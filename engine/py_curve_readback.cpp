@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/curve_store.h"
+#include "engine/generation.h"
 #include "engine/input_py_curves.h"
 #include "engine/plot_data.h"
 #include "engine/report_blocks.h"
@@ -13,7 +14,6 @@ namespace keldra {
 
 namespace {
 
-constexpr const char* kSoilDataName = "SOILDATA";
 constexpr int kSideRows = 17;                         // rows per side of a generated curve
 constexpr int kGeneratedRows = 2 * kSideRows;         // 34
 constexpr int kGeneratedPoints = kGeneratedRows - 1;  // 33: both y = 0 rows become one point
@@ -36,7 +36,7 @@ void JoinSides(const double* p, const double* y, double* cy, double* cp) {
     }
 }
 
-void PlotCurve(std::FILE* plot, int points, const double* y, const double* p) {
+void PlotCurve(OutputFile& plot, int points, const double* y, const double* p) {
     for (int m = 1; m <= points; ++m) WritePlotCurvePoint(plot, y[m], p[m]);
 }
 
@@ -106,7 +106,7 @@ Step ReadCurves(EngineState& s, FreeFormatReader& in) {
 }  // namespace
 
 Step ReadSoilData(EngineState& s) {
-    std::FILE* file = std::fopen(kSoilDataName, "r");
+    std::FILE* file = std::fopen(kSoilDataFileName, "r");
     if (file == nullptr) return StopRun(s, "     ERROR -- CANNOT OPEN THE SCRATCH FILE SOILDATA");
     FreeFormatReader in(file, "THE SCRATCH FILE SOILDATA");
     const Step step = ReadCurves(s, in);

@@ -9,10 +9,10 @@
 // active-pressure shift.
 #pragma once
 
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
+#include "engine/output_file.h"
 #include "engine/py_run.h"
 #include "engine/run_status.h"
 #include "engine/unit_labels.h"
@@ -80,11 +80,11 @@ class PyModel {
     virtual void Curve(const StationSide& st, CurvePoints& out) const = 0;
 
     // The report lines before the points.
-    virtual void WriteHeading(std::FILE* report, const UnitLabels& labels,
+    virtual void WriteHeading(OutputFile& report, const UnitLabels& labels,
                               const StationSide& st) const = 0;
 
     // A report note after point m (the soft clay's tiny-deflection warning).
-    virtual void AfterPointLine(std::FILE* /*report*/, int /*m*/, const CurvePoints&) const {}
+    virtual void AfterPointLine(OutputFile& /*report*/, int /*m*/, const CurvePoints&) const {}
 
     virtual PointLayout Layout() const = 0;
 };
@@ -122,7 +122,7 @@ class PerLength {
 
 // The opening of a station and side: two empty lines, the side's name and the
 // model's empty lines before its heading.
-void WriteSideOpener(std::FILE* report, Side side, int emptyLinesAfter);
+void WriteSideOpener(OutputFile& report, Side side, int emptyLinesAfter);
 
 // Runs the common procedure over the five stations of p-y layer n.
 Step GenerateLayer(PyRun& run, int n, PyModel& model);

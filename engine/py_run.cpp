@@ -62,4 +62,10 @@ Step PyRun::StopAt(std::string_view text, double depth) {
     return Stop(line.View());
 }
 
+Step PyRun::Require(const Quantity& q, Bound bound, double value, double depth) {
+    if (Satisfies(bound, value)) return Step::kContinue;
+    const FixedLine place = FixedLine().Text(" AT X =").F(10, 2, depth);
+    return Stop(OutOfBoundLine(q, bound, value, place.View()).View());
+}
+
 }  // namespace keldra

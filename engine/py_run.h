@@ -5,11 +5,11 @@
 // true; its value is then only a finite stand-in that no curve uses.
 #pragma once
 
-#include <cstdio>
 #include <string_view>
 
 #include "engine/run_status.h"
 #include "engine/state.h"
+#include "engine/value_checks.h"
 
 namespace keldra {
 
@@ -19,13 +19,13 @@ class PyRun {
   public:
     // RWAWP must be set: below 1.1 (the single-precision value) the wall is
     // continuous for every model.
-    PyRun(EngineState& s, std::FILE* soildata)
+    PyRun(EngineState& s, OutputFile& soildata)
         : s_(s), soildata_(soildata), continuousWall_(s.RWAWP < kContinuousWallRatio) {}
 
     [[nodiscard]] EngineState& state() { return s_; }
     [[nodiscard]] const SoilProfile& profile() const { return s_.profile; }
-    [[nodiscard]] std::FILE* report() const { return s_.files.report; }
-    [[nodiscard]] std::FILE* soildata() const { return soildata_; }
+    [[nodiscard]] OutputFile& report() { return s_.files.report; }
+    [[nodiscard]] OutputFile& soildata() { return soildata_; }
     [[nodiscard]] bool continuousWall() const { return continuousWall_; }
 
     // The profile functions at depth x below the excavation level.
@@ -42,13 +42,16 @@ class PyRun {
     [[nodiscard]] Step Stop(std::string_view reportLine);
     // The same with the depth below the top of the wall (F10.2) after the text.
     [[nodiscard]] Step StopAt(std::string_view text, double depth);
+    // kContinue for a value within its bound; otherwise the stop line of the
+    // value with the depth below the top of the wall (" AT X =", F10.2).
+    [[nodiscard]] Step Require(const Quantity& q, Bound bound, double value, double depth);
     [[nodiscard]] bool stopped() const { return stopped_; }
     // kStop once a lookup or a model has stopped the run.
     [[nodiscard]] Step status() const { return stopped_ ? Step::kStop : Step::kContinue; }
 
   private:
     EngineState& s_;
-    std::FILE* soildata_;
+    OutputFile& soildata_;
     bool continuousWall_;
     bool stopped_ = false;
 };

@@ -28,6 +28,11 @@ class Sand final : public PointwiseModel {
                 " BELOW 90 DEGREES AT X =",
                 run.state().grid.HFREE + st.XSTA);
         }
+        // Without k the initial modulus k·X flattens the whole curve to zero.
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, run.state().grid.HFREE + st.XSTA) ==
+            Step::kStop) {
+            return Step::kStop;
+        }
         angles_ = AnglesOf(phi, kPi4);
         PASHIFT_ = run.state().SIGVEXC * angles_.Ka * st.b;
         if (PASHIFT_ < 1e-5) PASHIFT_ = 0.0;
@@ -65,7 +70,7 @@ class Sand final : public PointwiseModel {
     bool AccumulatesBelowLastStation() const override { return true; }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(11).Text("DEPTH BELOW GS").X(2).Text("DIAM").X(3).Text("PHI").X(2)

@@ -49,6 +49,10 @@ class Silt final : public PointwiseModel {
                 " AT X =",
                 depth);
         }
+        // Without k the initial modulus k·X flattens the whole curve to zero.
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, depth) == Step::kStop) {
+            return Step::kStop;
+        }
         angles_ = AnglesOf(phi, kPi);
         const double Ka = angles_.Ka;
         PASHIFT_ = run.state().SIGVEXC * Ka * st.b - 2.0 * c_ * std::sqrt(Ka) * st.b;
@@ -91,7 +95,7 @@ class Silt final : public PointwiseModel {
     bool AccumulatesBelowLastStation() const override { return true; }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(5).Text("DEPTH").X(6).Text("DIAM").X(6).Text("PHI").X(2).Text("GAMMA AVG")

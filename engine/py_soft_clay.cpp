@@ -41,7 +41,7 @@ class SoftClay final : public PointwiseModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 1);
         FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(6)
@@ -57,7 +57,7 @@ class SoftClay final : public PointwiseModel {
 
     // A deflection below 1e-14 cannot be drawn on the cubic-root curve; the
     // report names the secant modulus at that deflection instead.
-    void AfterPointLine(std::FILE* report, int m, const CurvePoints& c) const override {
+    void AfterPointLine(OutputFile& report, int m, const CurvePoints& c) const override {
         if (m < 2 || !(c.y[m] < kTinyDeflection)) return;
         WriteEmptyLine(report);
         FixedLine().X(29).Text("**** WARNING ****").WriteTo(report);

@@ -27,7 +27,7 @@ FixedLine& Field(FixedLine& line, const PointLayout& layout, double value) {
     }
 }
 
-void WritePoints(std::FILE* report, const PyModel& model, const StationSide& st,
+void WritePoints(OutputFile& report, const PyModel& model, const StationSide& st,
                  const CurvePoints& c) {
     const PointLayout layout = model.Layout();
     for (int m = 1; m <= kCurvePoints; ++m) {
@@ -49,10 +49,10 @@ void WritePoints(std::FILE* report, const PyModel& model, const StationSide& st,
 }
 
 // Station record, then the point records of this side: point, p', y'.
-void WriteRecords(std::FILE* soildata, const EngineState& s, const PyModel& model,
+void WriteRecords(OutputFile& soildata, const EngineState& s, const PyModel& model,
                   const StationSide& st, const CurvePoints& c) {
     if (st.side == Side::kExcavation) {
-        std::fprintf(soildata, "%.10E %d\n", s.grid.HFREE + st.XSTA, kRecordsPerStation);
+        soildata.Format("%.10E %d\n", s.grid.HFREE + st.XSTA, kRecordsPerStation);
     }
     const PointLayout layout = model.Layout();
     for (int m = 1; m <= kCurvePoints; ++m) {
@@ -118,7 +118,7 @@ PerLength::PerLength(const UnitLabels& u, const char* power) {
     length_ = std::snprintf(text_, sizeof text_, "%s/%s%s%s", u.F3, u.L2, stars, power);
 }
 
-void WriteSideOpener(std::FILE* report, Side side, int emptyLinesAfter) {
+void WriteSideOpener(OutputFile& report, Side side, int emptyLinesAfter) {
     WriteEmptyLine(report);
     WriteEmptyLine(report);
     FixedLine()

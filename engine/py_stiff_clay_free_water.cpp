@@ -42,6 +42,11 @@ class StiffClayFreeWater final : public PointwiseModel {
             previousC_ = c_;
         }
         if (run.stopped()) return Step::kStop;
+        // Without k the initial modulus k·X flattens the whole curve to zero.
+        if (run.Require(kSubgradeModulus, Bound::kPositive, k_, run.state().grid.HFREE + st.XSTA) ==
+            Step::kStop) {
+            return Step::kStop;
+        }
         PASHIFT_ = ClayPASHIFT(run.state().SIGVEXC, c_, st.b);
         return CheckE50(run, st, e50_);
     }
@@ -82,7 +87,7 @@ class StiffClayFreeWater final : public PointwiseModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(9).Text("DEPTH BELOW GS").X(6).Text("DIAM").X(8).Text("C").X(9).Text("CAVG")

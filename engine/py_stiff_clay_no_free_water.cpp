@@ -46,7 +46,7 @@ class StiffClayNoFreeWater final : public PointwiseModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(10).Text("DEPTH BELOW GS").X(5).Text("DIAM").X(8).Text("C").X(7).Text("CAVG")

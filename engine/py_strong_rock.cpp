@@ -54,7 +54,7 @@ class StrongRock final : public PyModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteEmptyLine(report);
         WriteEmptyLine(report);

@@ -45,6 +45,10 @@ class WeakRock final : public PointwiseModel {
             return run.StopAt("     ERROR STOP -- KRM OF THE WEAK ROCK IS NOT POSITIVE AT X =",
                               depth);
         }
+        // Without Er the initial modulus flattens the whole curve to zero.
+        if (run.Require(kRockMassModulus, Bound::kPositive, Er_, depth) == Step::kStop) {
+            return Step::kStop;
+        }
         ar_ = 1.0 - RQD / 150.0;
         return Step::kContinue;
     }
@@ -65,7 +69,7 @@ class WeakRock final : public PointwiseModel {
     }
 
     // clang-format off
-    void WriteHeading(std::FILE* report, const UnitLabels& u,
+    void WriteHeading(OutputFile& report, const UnitLabels& u,
                       const StationSide& st) const override {
         WriteSideOpener(report, st.side, 2);
         FixedLine().X(14).Text("DEPTH").X(5).Text("DIAM").X(7).Text("Qu").X(7).Text(" Eu ").X(3)

@@ -9,7 +9,7 @@ constexpr std::string_view kStars = "*******************************************
 static_assert(kStars.size() == 50);
 }  // namespace
 
-void WriteBoxedTitle(std::FILE* report, std::string_view title) {
+void WriteBoxedTitle(OutputFile& report, std::string_view title) {
     WriteEmptyLine(report);
     WriteEmptyLine(report);
     FixedLine().X(6).Text(kStars).WriteTo(report);
@@ -17,7 +17,7 @@ void WriteBoxedTitle(std::FILE* report, std::string_view title) {
     FixedLine().X(6).Text(kStars).WriteTo(report);
 }
 
-void WriteEmptySection(std::FILE* report) {
+void WriteEmptySection(OutputFile& report) {
     WriteEmptyLine(report);
     FixedLine().X(20).WriteTo(report);
 }

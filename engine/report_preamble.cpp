@@ -41,8 +41,8 @@ PathParts SplitPath(std::string_view path) {
     return parts;
 }
 
-void WriteBanner(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteBanner(EngineState& s) {
+    OutputFile& report = s.files.report;
     FixedLine().X(5).Text(kEquals).WriteTo(report);
     WriteEmptyLine(report);
     FixedLine()
@@ -59,8 +59,8 @@ void WriteBanner(const EngineState& s) {
     WriteEmptyLine(report);
 }
 
-void WriteFileLines(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteFileLines(EngineState& s) {
+    OutputFile& report = s.files.report;
     const PathParts data = SplitPath(s.run.paths[0]);
     FixedLine()
         .X(5)
@@ -82,8 +82,8 @@ void WriteFileLines(const EngineState& s) {
     WriteEmptyLine(report);
 }
 
-void WriteDateBlock(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteDateBlock(EngineState& s) {
+    OutputFile& report = s.files.report;
     FixedLine().X(5).Text(kHyphens).WriteTo(report);
     FixedLine().X(26).Text("Time and Date of Analysis").WriteTo(report);
     FixedLine().X(5).Text(kHyphens).WriteTo(report);
@@ -103,15 +103,15 @@ void WriteDateBlock(const EngineState& s) {
 
 }  // namespace
 
-void WritePreamble(const EngineState& s) {
+void WritePreamble(EngineState& s) {
     WriteBanner(s);
     WriteFileLines(s);
     WriteDateBlock(s);
     WriteStageHeader(s);
 }
 
-void WriteStageHeader(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteStageHeader(EngineState& s) {
+    OutputFile& report = s.files.report;
     WriteEmptyLine(report);
     if (s.control.NSTG > 1) {
         FixedLine()

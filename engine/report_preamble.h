@@ -6,11 +6,11 @@
 
 namespace keldra {
 
-void WritePreamble(const EngineState& s);
+void WritePreamble(EngineState& s);
 
 // An empty line and the problem's heading: "Stage No :" with the first title
 // in a staged run, the title in the first problem, "Long Term :" with the
 // first title in a later problem.
-void WriteStageHeader(const EngineState& s);
+void WriteStageHeader(EngineState& s);
 
 }  // namespace keldra

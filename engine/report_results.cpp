@@ -4,9 +4,9 @@
 
 namespace keldra {
 
-void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
+void WriteResultsSection(EngineState& s, const SolveOutcome& outcome,
                          const StationResults& results) {
-    std::FILE* report = s.files.report;
+    OutputFile& report = s.files.report;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
     WriteEmptyLine(report);
@@ -28,6 +28,13 @@ void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
         WriteEmptyLine(report);
         FixedLine()
             .Text("     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****")
+            .WriteTo(report);
+    }
+    if (!outcome.finite) {
+        WriteEmptyLine(report);
+        FixedLine()
+            .Text("     ***** SOLUTION NOT CLOSED -- NON-FINITE DEFLECTION, MOMENT, SHEAR OR SOIL ")
+            .Text("REACTION *****")
             .WriteTo(report);
     }
     WriteEmptyLine(report);

@@ -7,7 +7,7 @@
 
 namespace keldra {
 
-void WriteResultsSection(const EngineState& s, const SolveOutcome& outcome,
+void WriteResultsSection(EngineState& s, const SolveOutcome& outcome,
                          const StationResults& results);
 
 }  // namespace keldra

@@ -1,5 +1,7 @@
 #include "engine/results.h"
 
+#include <cmath>
+
 namespace keldra {
 
 namespace {
@@ -55,6 +57,16 @@ void ComputeResults(EngineState& s, StationResults& results) {
         const StationResult& r = results.at[i + kStationOffset];
         s.results.row[i + 1] = {r.x, r.deflection, r.moment, r.shear, r.reaction};
     }
+}
+
+bool ResultsFinite(const EngineState& s, const StationResults& results) {
+    for (int i = 0; i <= s.grid.NINC + 1; ++i) {
+        const StationResult& r = results.at[i + kStationOffset];
+        for (double v : {r.deflection, r.slope, r.moment, r.shear, r.reaction}) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace keldra

@@ -19,4 +19,8 @@ struct StationResults {  // by station index J (station J - 4)
 // plot-data block.
 void ComputeResults(EngineState& s, StationResults& results);
 
+// Whether the deflection, slope, moment, shear and net reaction of every
+// station 0 .. NINC + 1 are finite (a huge EI or H can overflow them).
+[[nodiscard]] bool ResultsFinite(const EngineState& s, const StationResults& results);
+
 }  // namespace keldra

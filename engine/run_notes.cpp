@@ -8,14 +8,14 @@ namespace {
 constexpr int kMonitoredStations = 5;
 }  // namespace
 
-void WriteMonitorTitle(const EngineState& s) {
-    std::FILE* notes = s.files.notes;
+void WriteMonitorTitle(EngineState& s) {
+    OutputFile& notes = s.files.notes;
     for (int k = 0; k < 3; ++k) WriteEmptyLine(notes);
     FixedLine().Text("     ITERATION MONITOR DATA").WriteTo(notes);
     FixedLine().Text("     ----------------------").WriteTo(notes);
 }
 
-void WriteMonitorLine(const EngineState& s, int iteration, bool off_curve, int not_closed) {
+void WriteMonitorLine(EngineState& s, int iteration, bool off_curve, int not_closed) {
     FixedLine line;
     line.X(3).I(4, iteration).X(7);
     if (off_curve) {

@@ -7,7 +7,7 @@
 
 namespace keldra {
 
-void WriteMonitorTitle(const EngineState& s);
-void WriteMonitorLine(const EngineState& s, int iteration, bool off_curve, int not_closed);
+void WriteMonitorTitle(EngineState& s);
+void WriteMonitorLine(EngineState& s, int iteration, bool off_curve, int not_closed);
 
 }  // namespace keldra

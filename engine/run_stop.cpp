@@ -21,6 +21,12 @@ Step StopTooMuchData(EngineState& s, std::string_view which) {
     return Step::kStop;
 }
 
+Step StopOnScratchFile(EngineState& s, std::string_view name) {
+    FixedLine message;
+    message.Text("     ERROR STOP -- THE SCRATCH FILE ").Text(name).Text(" CANNOT BE WRITTEN");
+    return StopRun(s, message.View());
+}
+
 Step StopOnReadFailure(EngineState& s, const FreeFormatReader& in) {
     char line[16];
     std::snprintf(line, sizeof line, "%d", in.failure_line());

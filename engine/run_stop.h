@@ -25,6 +25,10 @@ inline constexpr std::string_view kSurchargeNeedsFreeHeight =
 // and two empty lines.
 [[nodiscard]] Step StopTooMuchData(EngineState& s, std::string_view which);
 
+// A scratch file (TORVAL.001, SOILDATA, debug.dat) that could not be
+// created, written or closed: the step after it would read a file cut short.
+[[nodiscard]] Step StopOnScratchFile(EngineState& s, std::string_view name);
+
 // The reader's failure: a value that is not a number, or the end of the file,
 // with the file and the line.
 [[nodiscard]] Step StopOnReadFailure(EngineState& s, const FreeFormatReader& in);

@@ -14,35 +14,20 @@ namespace keldra {
 
 namespace {
 
-constexpr const char* kSoilDataPath = "SOILDATA";
 constexpr int kSI = 2;
-
-class ScratchFile {
-  public:
-    explicit ScratchFile(const char* path) : file_(std::fopen(path, "w")) {}
-    ~ScratchFile() {
-        if (file_ != nullptr) std::fclose(file_);
-    }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    [[nodiscard]] std::FILE* get() const { return file_; }
-
-  private:
-    std::FILE* file_;
-};
 
 // The curve count, then the user curves as the driver reads them back: station
 // and point count, then per point its number, p and y (both multiplied).
-void WriteSoilDataHeader(std::FILE* file, const EngineState& s) {
+void WriteSoilDataHeader(OutputFile& file, const EngineState& s) {
     const int NUPY = s.control.NUPY > 0 ? s.control.NUPY : 0;
-    std::fprintf(file, "%d\n", 5 * s.profile.NPY + NUPY);
+    file.Format("%d\n", 5 * s.profile.NPY + NUPY);
     const int stored = NUPY < kMaxCurves ? NUPY : kMaxCurves;
     for (int k = 1; k <= stored; ++k) {
         const UserCurve& curve = s.user.curve[k];
         const int points = curve.points < kMaxCurvePoints ? curve.points : kMaxCurvePoints;
-        std::fprintf(file, "%d %d\n", curve.station, points);
+        file.Format("%d %d\n", curve.station, points);
         for (int m = 1; m <= points; ++m) {
-            std::fprintf(file, "%d %.10E %.10E\n", m, curve.p[m], curve.y[m]);
+            file.Format("%d %.10E %.10E\n", m, curve.p[m], curve.y[m]);
         }
     }
 }
@@ -66,10 +51,8 @@ Step CheckLayerThickness(EngineState& s) {
 
 Step GenerateSoilData(EngineState& s) {
     std::fprintf(stderr, " READ SOIL DATA....\n");
-    ScratchFile soildata(kSoilDataPath);
-    if (soildata.get() == nullptr) {
-        return StopRun(s, "     ERROR STOP -- THE SCRATCH FILE SOILDATA CANNOT BE WRITTEN");
-    }
+    OutputFile soildata;
+    if (!soildata.Open(kSoilDataFileName)) return StopOnScratchFile(s, kSoilDataFileName);
     if (!(s.soil.WP > 0.0)) {
         return StopRun(s, "     ERROR STOP -- THE WIDTH FOR SOIL RESISTANCE, WP, MUST BE POSITIVE");
     }
@@ -80,14 +63,16 @@ Step GenerateSoilData(EngineState& s) {
     BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSI, s.profile);
     if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
     WriteSoilLayersSection(s);
-    WriteSoilDataHeader(soildata.get(), s);
+    WriteSoilDataHeader(soildata, s);
     WritePyCurvesHeading(s);
 
     s.RWAWP = s.soil.WA / s.soil.WP;
     if (s.RWAWP < 1.0) s.RWAWP = 1.0;
 
-    PyRun run(s, soildata.get());
-    return GeneratePyCurves(run);
+    PyRun run(s, soildata);
+    if (GeneratePyCurves(run) == Step::kStop) return Step::kStop;
+    if (!soildata.Close()) return StopOnScratchFile(s, kSoilDataFileName);
+    return Step::kContinue;
 }
 
 }  // namespace keldra

@@ -29,8 +29,8 @@ std::string_view SoilName(int KSOIL) {
     }
 }
 
-void WriteWeightProfile(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteWeightProfile(EngineState& s) {
+    OutputFile& report = s.files.report;
     const SoilProfile& p = s.profile;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
@@ -49,8 +49,8 @@ void WriteWeightProfile(const EngineState& s) {
     }
 }
 
-void WriteStrengthProfile(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteStrengthProfile(EngineState& s) {
+    OutputFile& report = s.files.report;
     const SoilProfile& p = s.profile;
     const UnitLabels& u = s.labels;
     WriteEmptyLine(report);
@@ -84,8 +84,8 @@ void WriteStrengthProfile(const EngineState& s) {
 
 }  // namespace
 
-void WriteSoilLayersSection(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WriteSoilLayersSection(EngineState& s) {
+    OutputFile& report = s.files.report;
     const SoilProfile& p = s.profile;
     WriteBoxedTitle(report, "*        SOIL LAYERS AND STRENGTH DATA           *");
     WriteEmptyLine(report);
@@ -106,8 +106,8 @@ void WriteSoilLayersSection(const EngineState& s) {
     WriteStrengthProfile(s);
 }
 
-void WritePyCurvesHeading(const EngineState& s) {
-    std::FILE* report = s.files.report;
+void WritePyCurvesHeading(EngineState& s) {
+    OutputFile& report = s.files.report;
     const int rows = s.control.NPYMOD < kMaxPyModRows ? s.control.NPYMOD : kMaxPyModRows;
     if (rows > 0) {
         WriteEmptyLine(report);

@@ -6,10 +6,10 @@
 namespace keldra {
 
 // "SOIL LAYERS AND STRENGTH DATA": the p-y layers and both profiles.
-void WriteSoilLayersSection(const EngineState& s);
+void WriteSoilLayersSection(EngineState& s);
 
 // The p-y modification rows, when there are any, and the heading of the
 // generated curves.
-void WritePyCurvesHeading(const EngineState& s);
+void WritePyCurvesHeading(EngineState& s);
 
 }  // namespace keldra

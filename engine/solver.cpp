@@ -99,6 +99,13 @@ void BackSubstitute(EngineState& s, SolveOutcome& outcome) {
     W[3] = a.AA[3] * W[5] + a.BB[3] * W[4] + a.CC[3];
 }
 
+bool DeflectionsFinite(const EngineState& s) {
+    for (int J = 3; J <= s.grid.NINC + 5; ++J) {
+        if (!std::isfinite(s.sta.W[J])) return false;
+    }
+    return true;
+}
+
 int CountMovedSinceEIUpdate(const EngineState& s) {
     int moved = 0;
     for (int J = 4; J <= s.grid.NINC + 4; ++J) {
@@ -114,7 +121,7 @@ Step Iterate(EngineState& s, SolveOutcome& outcome) {
     const int last = s.grid.NINC + 7;
     std::memset(a.W, 0, sizeof(double) * (last + 1));
     std::memcpy(a.WOLD, a.W, sizeof(a.WOLD));
-    outcome = {0, false, 0, 0};
+    outcome = {0, false, 0, 0, true};
     for (int ITER = 1; ITER <= s.ITMAX; ++ITER) {
         outcome.ITER = ITER;
         for (int J = 3; J <= s.grid.NINC + 5; ++J) {
@@ -126,6 +133,8 @@ Step Iterate(EngineState& s, SolveOutcome& outcome) {
         Eliminate(s);
         BackSubstitute(s, outcome);
         WriteMonitorLine(s, outcome.ITER, outcome.KOFF, outcome.NNC);
+        outcome.finite = DeflectionsFinite(s);
+        if (!outcome.finite) return Step::kContinue;  // no later iteration can recover
         if (outcome.NMX > 0) return Step::kContinue;
         if (outcome.NNC > 0) continue;
         if (s.control.NMEI == 0) return Step::kContinue;
@@ -145,6 +154,7 @@ Step Solve(EngineState& s) {
     if (Iterate(s, outcome) == Step::kStop) return Step::kStop;
     StationResults results;
     ComputeResults(s, results);
+    outcome.finite = outcome.finite && ResultsFinite(s, results);
     WriteResultsSection(s, outcome, results);
     return Step::kContinue;
 }

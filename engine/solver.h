@@ -19,6 +19,10 @@ struct SolveOutcome {
     bool KOFF;  // a deflection of the last iteration left its p-y curve
     int NMX;    // stations beyond WMAX in the last iteration
     int NNC;    // stations not closed in the last iteration
+    // Deflections, moments, shears and soil reactions are finite numbers. A
+    // NaN passes every closure comparison, so a solution without this has
+    // not closed whatever NNC says.
+    bool finite;
 };
 
 // Iterates to closure, then writes the results section and keeps the result

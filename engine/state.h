@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "engine/limits.h"
+#include "engine/output_file.h"
 #include "engine/soil_profile.h"
 #include "engine/unit_labels.h"
 
@@ -22,13 +23,13 @@ namespace keldra {
 template <typename T, int N>
 using Table = T[N + 1];  // 1-based table of N entries
 
-// Output files of a run, owned by the driver.
+// Files of a run, owned by the driver.
 struct RunFiles {
     std::FILE* names = nullptr;
-    std::FILE* data = nullptr;    // project data file (read)
-    std::FILE* report = nullptr;  // .kd5o
-    std::FILE* plot = nullptr;    // .kd5p
-    std::FILE* notes = nullptr;   // .kd5r
+    std::FILE* data = nullptr;  // project data file (read)
+    OutputFile report;          // .kd5o
+    OutputFile plot;            // .kd5p
+    OutputFile notes;           // .kd5r
 };
 
 struct RunRecord {

@@ -4,7 +4,7 @@
 
 namespace keldra {
 
-void WriteTorval(std::FILE* file, const EarthPressureTable& ep) {
+void WriteTorval(OutputFile& file, const EarthPressureTable& ep) {
     FixedLine().I(12, ep.count).WriteTo(file);
     for (int k = 1; k <= ep.count; ++k) {
         FixedLine()

@@ -6,14 +6,13 @@
 //      0.000E+00     0.000E+00     0.000E+00     0.000E+00
 #pragma once
 
-#include <cstdio>
-
+#include "engine/output_file.h"
 #include "engine/state.h"
 
 namespace keldra {
 
 inline constexpr const char* kTorvalFileName = "TORVAL.001";
 
-void WriteTorval(std::FILE* file, const EarthPressureTable& ep);
+void WriteTorval(OutputFile& file, const EarthPressureTable& ep);
 
 }  // namespace keldra

@@ -1,7 +1,6 @@
 // The generated earth pressure through a whole run: the step writes
 // TORVAL.001 in E10.3, the driver reads it back into the earth-pressure table.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +12,7 @@
 #include "engine/driver.h"
 #include "engine/names_file.h"
 #include "engine/torval_file.h"
+#include "engine_run.h"
 
 namespace keldra {
 namespace {
@@ -29,16 +29,11 @@ std::string ReadText(const fs::path& path) {
 class EarthPressureRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/keldra-ep-run-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = scratch_.dir();
         previous_ = fs::current_path();
         fs::current_path(dir_);
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::current_path(previous_); }
 
     // Runs the example project with pieces of its text replaced.
     void RunExample(std::initializer_list<std::pair<std::string, std::string>> edits) {
@@ -55,10 +50,11 @@ class EarthPressureRun : public ::testing::Test {
         for (const char* ext : {"kd5d", "kd5o", "kd5p", "kd5r"})
             names << (dir_ / (std::string("wall.") + ext)).string() << "\n";
         names.close();
-        keldra::Run(*s_);
+        EXPECT_EQ(keldra::Run(*s_), RunOutputs::kComplete);
     }
 
     std::unique_ptr<EngineState> s_ = std::make_unique<EngineState>();
+    testing::EngineRun scratch_;
     fs::path dir_, previous_;
 };
 

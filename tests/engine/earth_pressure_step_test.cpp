@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,28 +12,13 @@
 #include "engine/generation.h"
 #include "engine/surcharge.h"
 #include "engine/torval_file.h"
+#include "engine_run.h"
 
 namespace keldra {
 namespace {
 
 using namespace testing;
 using Lines = std::vector<std::string>;
-
-Lines ReadLines(std::FILE* file) {
-    std::fflush(file);
-    std::rewind(file);
-    Lines lines;
-    std::string line;
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += static_cast<char>(c);
-        }
-    }
-    return lines;
-}
 
 Lines ReadLines(const char* path) {
     Lines lines;
@@ -54,18 +38,18 @@ Lines Section(const Lines& lines, const std::string& first, int count) {
     return {};
 }
 
-// Runs the step in a scratch directory of its own, with report and notes in
-// temporary files.
+constexpr const char* kReportPath = "report.txt";
+constexpr const char* kNotesPath = "notes.txt";
+
+// Runs the step in a scratch directory of its own, with report and notes
+// there too.
 class EarthPressureStep : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/keldra-ep-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
-        s_->files.report = std::tmpfile();
-        s_->files.notes = std::tmpfile();
+        std::filesystem::current_path(scratch_.dir());
+        ASSERT_TRUE(s_->files.report.Open(kReportPath));
+        ASSERT_TRUE(s_->files.notes.Open(kNotesPath));
         s_->control.KUNIT = 1;
         s_->control.KOUTPT = 2;
         SetUnitLabels(s_->labels, 1);
@@ -77,16 +61,19 @@ class EarthPressureStep : public ::testing::Test {
         s_->soil.ZWB = 30;
         AddLayer(s_->soil, kSand, 200, kSandWeight, 0, kSandPhi);
     }
-    void TearDown() override {
-        std::fclose(s_->files.report);
-        std::fclose(s_->files.notes);
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    // What was written to the file so far; the file is closed for that.
+    static Lines Written(OutputFile& file, const char* path) {
+        EXPECT_TRUE(file.Close());
+        return ReadLines(path);
     }
-    Lines Report() { return ReadLines(s_->files.report); }
+    Lines Report() { return Written(s_->files.report, kReportPath); }
+    Lines Notes() { return Written(s_->files.notes, kNotesPath); }
 
     std::unique_ptr<EngineState> s_ = std::make_unique<EngineState>();
-    std::filesystem::path dir_, previous_;
+    EngineRun scratch_;
+    std::filesystem::path previous_;
 };
 
 TEST_F(EarthPressureStep, WritesEverySectionAndTheScratchFiles) {
@@ -162,7 +149,7 @@ TEST_F(EarthPressureStep, SoilUnitLineFollowsTheUnitSystem) {
     const Case cases[] = {{2, -1, "       NO.     M        kPa     DEG   kN/M^3   T OR F    M "},
                           {3, 0, ""}};
     for (const Case& c : cases) {
-        std::rewind(s_->files.report);
+        ASSERT_TRUE(s_->files.report.Open(kReportPath));
         s_->control.KUNIT = c.KUNIT;
         SetUnitLabels(s_->labels, c.labelCode);
         s_->grid.H = 0.1;  // a wall of 3 length units
@@ -185,7 +172,7 @@ TEST_F(EarthPressureStep, SteepSlopeWarnsInTheReportAndTheRunNotes) {
                         "FRICTION ANGLE OF SAND."};
     Lines notes = warning;  // once for each of the two sublayers above the excavation
     notes.insert(notes.end(), warning.begin(), warning.end());
-    EXPECT_EQ(ReadLines(s_->files.notes), notes);
+    EXPECT_EQ(Notes(), notes);
     EXPECT_EQ(Section(Report(), "              0.600E+02                  0.267E+01", 4),
               (Lines{notes[0], notes[1], notes[2], notes[3]}));
 }

@@ -45,6 +45,7 @@ inline std::string Crlf(const std::vector<std::string>& lines) {
 
 struct RunOutput {
     std::string report, plot, notes;
+    RunOutputs outputs;
     std::vector<std::string> report_lines() const { return Lines(report); }
     std::vector<std::string> plot_lines() const { return Lines(plot); }
     std::vector<std::string> notes_lines() const { return Lines(notes); }
@@ -53,9 +54,7 @@ struct RunOutput {
 class EngineRun {
   public:
     EngineRun() {
-        // Memory-backed when the machine has it: the tests run thousands of runs.
-        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        pattern += "/keldra-test-XXXXXX";
+        std::string pattern = (ScratchRoot() / "keldra-test-XXXXXX").string();
         dir_ = mkdtemp(pattern.data());
     }
     ~EngineRun() {
@@ -82,10 +81,10 @@ class EngineRun {
         const auto cwd = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
         std::memset(static_cast<void*>(&Engine()), 0, sizeof(EngineState));
-        keldra::Run(Engine());
+        const RunOutputs outputs = keldra::Run(Engine());
         std::filesystem::current_path(cwd);
         return {ReadFile(dir_ / "wall.kd5o"), ReadFile(dir_ / "wall.kd5p"),
-                ReadFile(dir_ / "wall.kd5r")};
+                ReadFile(dir_ / "wall.kd5r"), outputs};
     }
 
     RunOutput Run(const std::string& project) const {
@@ -95,6 +94,15 @@ class EngineRun {
     }
 
   private:
+    // $TMPDIR when it is set; otherwise memory-backed when the machine has
+    // it, as the tests run thousands of runs.
+    static std::filesystem::path ScratchRoot() {
+        const char* tmpdir = std::getenv("TMPDIR");
+        if (tmpdir != nullptr && *tmpdir != '\0') return tmpdir;
+        if (std::filesystem::is_directory("/dev/shm")) return "/dev/shm";
+        return std::filesystem::temp_directory_path();
+    }
+
     std::filesystem::path dir_;
 };
 

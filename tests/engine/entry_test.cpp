@@ -1,13 +1,18 @@
 // The exported entry, through the built libKeldraEngine.so as callers load it.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "engine_run.h"
+#include "keldra/ikeldra.h"
 #include "project_builder.h"
 
 namespace keldra {
@@ -30,6 +35,17 @@ std::int32_t CallEntry(const std::filesystem::path& dir, std::int32_t argument,
     std::filesystem::current_path(cwd);
     dlclose(handle);
     return result;
+}
+
+// The names file of wall.kd5d in `dir` with output `which` (0 report, 1 plot
+// data, 2 run notes) at `path`.
+void WriteNamesWith(const std::filesystem::path& dir, int which, const std::string& path) {
+    std::string outputs[] = {(dir / "wall.kd5o").string(), (dir / "wall.kd5p").string(),
+                             (dir / "wall.kd5r").string()};
+    outputs[which] = path;
+    testing::WriteFile(dir / "NAMES.dat", "2015.5.6\n" + (dir / "wall.kd5d").string() + "\n" +
+                                              outputs[0] + "\n" + outputs[1] + "\n" + outputs[2] +
+                                              "\n");
 }
 
 int FilesIn(const std::filesystem::path& dir) {
@@ -122,6 +138,49 @@ TEST(Entry, MissingNamesFileReturns) {
     EXPECT_EQ(CallEntry(run.dir(), 6), 0);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("NAMES.dat"), std::string::npos);
     EXPECT_EQ(FilesIn(run.dir()), 0);
+}
+
+TEST(Entry, AnOutputFileThatCannotBeWrittenReturnsTwo) {
+    const char* const kOutputs[] = {"report", "plot data", "run notes"};
+    for (int which = 0; which < 3; ++which) {
+        for (const bool full : {true, false}) {
+            testing::EngineRun run;
+            testing::WriteFile(run.dir() / "wall.kd5d", testing::LoadedCantilever().Text());
+            WriteNamesWith(run.dir(), which,
+                           full ? "/dev/full" : (run.dir() / "missing" / "output").string());
+            const std::string name =
+                std::string(kOutputs[which]) + (full ? " on a full device" : " not creatable");
+            EXPECT_EQ(CallEntry(run.dir(), 6), keldra::entry::kOutputIncomplete) << name;
+            if (which == 0) continue;
+            // The report itself is whole and says nothing of the other file.
+            const auto report = testing::Lines(testing::ReadFile(run.dir() / "wall.kd5o"));
+            ASSERT_FALSE(report.empty()) << name;
+            EXPECT_EQ(report.back(), "     END OF ANALYSIS                             ") << name;
+        }
+    }
+}
+
+TEST(Entry, AFileSizeLimitCutsTheReportAndReturnsTwo) {
+    constexpr rlim_t kLimit = 2048;  // well below the report of this project
+    testing::EngineRun run;
+    testing::WriteFile(run.dir() / "wall.kd5d", testing::LoadedCantilever().Text());
+    run.WriteNames();
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        // Past the limit a write fails with EFBIG instead of ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{kLimit, kLimit};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(100);
+        _exit(CallEntry(run.dir(), 6));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), keldra::entry::kOutputIncomplete);
+    const std::string report = testing::ReadFile(run.dir() / "wall.kd5o");
+    EXPECT_LE(report.size(), kLimit);
+    EXPECT_EQ(report.find("END OF ANALYSIS"), std::string::npos);
 }
 
 }  // namespace keldra

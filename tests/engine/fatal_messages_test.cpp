@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -146,6 +147,35 @@ TEST(FatalMessages, MissingProjectFile) {
     run.WriteNames();
     ExpectOrderlyEnd(run.RunInDirectory(), "     ERROR -- CANNOT OPEN THE INPUT DATA FILE",
                      "missing");
+}
+
+TEST(FatalMessages, AScratchFileThatCannotBeWrittenEndsTheRunInOrder) {
+    struct Case {
+        const char* file;
+        bool full;  // the file leads to a full device; otherwise a directory takes its name
+    };
+    const Case cases[] = {{"debug.dat", false},
+                          {"TORVAL.001", false},
+                          {"TORVAL.001", true},
+                          {"SOILDATA", false},
+                          {"SOILDATA", true}};
+    for (const Case& c : cases) {
+        EngineRun run;
+        const std::filesystem::path scratch = run.dir() / c.file;
+        if (c.full) {
+            std::filesystem::create_symlink("/dev/full", scratch);
+        } else {
+            std::filesystem::create_directory(scratch);
+        }
+        const auto out = run.Run(testing::LayeredWall().Text());
+        const std::string name =
+            std::string(c.file) + (c.full ? " on a full device" : " a directory");
+        ExpectOrderlyEnd(
+            out,
+            "     ERROR STOP -- THE SCRATCH FILE " + std::string(c.file) + " CANNOT BE WRITTEN",
+            name.c_str());
+        EXPECT_EQ(out.outputs, RunOutputs::kComplete) << name;
+    }
 }
 
 }  // namespace keldra

@@ -44,6 +44,8 @@ int MonitorLines(const testing::RunOutput& out) {
 
 const std::string kNotClosed = "     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****";
 const std::string kOffCurves = "     ***** DEFLECTION OFF Q - W CURVES *****";
+const std::string kNonFinite =
+    "     ***** SOLUTION NOT CLOSED -- NON-FINITE DEFLECTION, MOMENT, SHEAR OR SOIL REACTION *****";
 
 }  // namespace
 
@@ -128,6 +130,55 @@ TEST(Iteration, MomentEiSetsIterateUntilTheStiffnessSettles) {
     for (int i = 1; i <= 9; ++i) lowest = std::min(lowest, Engine().sta.F[i + kStationOffset]);
     EXPECT_LT(lowest, 1e9);
     EXPECT_GE(lowest, 2e8);
+}
+
+TEST(Iteration, NonFiniteResultsAreNotClosed) {
+    struct Case {
+        const char* name;
+        ProjectBuilder project;
+    };
+    ProjectBuilder stiff = LinearWall();
+    stiff.stiffness = {"0\t10\t1\t1E308"};
+    ProjectBuilder long_increments = LinearWall();
+    long_increments.grid_rest = "1E300\t10\t1E-5\t60\t12";
+    ProjectBuilder strong_curve = testing::LoadedCantilever();
+    strong_curve.curves[0][0] = "5\t3\t1E308\t1";
+    const Case cases[] = {
+        {"EI 1E308", stiff}, {"H 1E300", long_increments}, {"p-multiplier 1E308", strong_curve}};
+    EngineRun run;
+    for (const Case& c : cases) {
+        const auto out = run.Run(c.project.Text());
+        const auto results = testing::LinesFrom(out.report_lines(), "     RESULTS -- ITERATION");
+        const auto columns = std::find(results.begin(), results.end(),
+                                       "   STA I      X         DEFL.       SLOPE"
+                                       "      MOMENT      SHEAR    NET REACT/STA    EI ");
+        EXPECT_NE(std::find(results.begin(), columns, kNonFinite), columns) << c.name << "\n"
+                                                                            << out.report;
+        // The iterations end with the first one whose deflections are not finite.
+        const int iterations = MonitorLines(out);
+        EXPECT_LT(iterations, 100) << c.name;
+        EXPECT_EQ(std::stoi(ResultsHeading(out).substr(25)), iterations) << c.name;
+        EXPECT_EQ(out.report_lines().back(), "     END OF ANALYSIS                             ")
+            << c.name;
+    }
+}
+
+TEST(Iteration, AStageAfterANonFiniteStageIsAnalysed) {
+    ProjectBuilder first = LinearWall();
+    first.stiffness = {"0\t10\t1\t1E308"};
+    ProjectBuilder second = LinearWall();
+    second.title = " Stage No : 2";
+    for (ProjectBuilder* stage : {&first, &second}) stage->NSTG = 2;
+    first.closing = 1;
+    second.closing = 2;
+    EngineRun run;
+    const auto out = run.Run(first.Text() + second.Text());
+    const auto second_results = testing::LinesFrom(
+        testing::LinesFrom(out.report_lines(), "      Stage No : 2"), "     RESULTS -- ITERATION");
+    ASSERT_FALSE(second_results.empty()) << out.report;
+    EXPECT_EQ(second_results[0], "     RESULTS -- ITERATION  2");
+    const auto report = out.report_lines();
+    EXPECT_EQ(std::count(report.begin(), report.end(), kNonFinite), 1);
 }
 
 }  // namespace keldra

@@ -22,7 +22,8 @@ struct ProjectBuilder {
     std::vector<std::string> tiebacks;  // A8 rows
     std::vector<std::string> pymod;     // A9 rows
     int KOUTPT = 0;
-    std::vector<std::string> pressure;  // A10 rows
+    std::vector<std::string> pressure;    // A10 rows
+    std::vector<std::string> soil_block;  // A11, when earth pressure or p-y curves are generated
     int KPYOP = 0;
     std::vector<std::vector<std::string>> curves;     // A12: set line, then points
     std::vector<std::vector<std::string>> moment_ei;  // A13: set line, then points
@@ -49,6 +50,7 @@ struct ProjectBuilder {
             lines.push_back(Count(pressure_count, pressure.size()));
             Append(lines, pressure);
         }
+        Append(lines, soil_block);
         for (const auto& set : curves) Append(lines, set);
         for (const auto& set : moment_ei) Append(lines, set);
         lines.push_back(std::to_string(closing));
@@ -77,6 +79,31 @@ inline ProjectBuilder LoadedCantilever() {
     p.KPYOP = 1;
     p.curves = {{"5\t3\t1\t1", "-10\t5000", "0\t0", "10\t-5000"},
                 {"10\t3\t1\t1", "-10\t20000", "0\t0", "10\t-20000"}};
+    return p;
+}
+
+// English units: 60 increments of 6 in, 120 in free height, earth pressure
+// and p-y curves generated for soft clay over sand over weak rock.
+inline ProjectBuilder LayeredWall() {
+    ProjectBuilder p;
+    p.NINC = 60;
+    p.grid_rest = "6\t10\t1E-5\t120\t12";
+    p.stiffness = {"0\t60\t1\t29000000000"};
+    p.KOUTPT = 2;
+    p.KPYOP = 2;
+    p.soil_block = {"120 48 12 180 180 1 0 0",
+                    "0 0 0 0 0 0",
+                    "0",
+                    "3",
+                    "1 180",
+                    "0.065 3.5 0 0.02 100 0",
+                    "0.065 3.5 0 0.02 100 0",
+                    "4 300",
+                    "0.07 0 34 0 60 0",
+                    "0.07 0 34 0 60 0",
+                    "7 500",
+                    "0.08 1000 0 0.0005 100000 50",
+                    "0.08 1000 0 0.0005 100000 50"};
     return p;
 }
 

@@ -42,18 +42,15 @@ Readback ReadBack(const std::string& soildata, int NUPY) {
     s.grid.H = 6.0;
     s.control.KUNIT = 1;
     s.control.NUPY = NUPY;
-    s.files.report = std::tmpfile();
-    s.files.plot = std::tmpfile();
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(dir.dir());
+    EXPECT_TRUE(s.files.report.Open("report.txt"));
+    EXPECT_TRUE(s.files.plot.Open("plot.txt"));
     EXPECT_EQ(ReadSoilData(s), Step::kContinue);
+    EXPECT_TRUE(s.files.report.Close());
+    EXPECT_TRUE(s.files.plot.Close());
     std::filesystem::current_path(cwd);
-    std::rewind(s.files.plot);
-    char buffer[8192];
-    r.plot.assign(buffer, std::fread(buffer, 1, sizeof buffer, s.files.plot));
-    std::fclose(s.files.report);
-    std::fclose(s.files.plot);
-    s.files = {};
+    r.plot = testing::ReadFile(dir.dir() / "plot.txt");
     return r;
 }
 

@@ -50,6 +50,7 @@ TEST(ReportLayout, SmallProjectLineForLine) {
     ExpectSameLines(out.plot, testing::ReadFile(kData + "small_wall.kd5p"), "plot data");
     ExpectSameLines(out.notes, testing::ReadFile(kData + "small_wall.kd5r"), "run notes");
     EXPECT_EQ(out.report.find('\r'), std::string::npos) << "LF line ends";
+    EXPECT_EQ(out.outputs, RunOutputs::kComplete);
 }
 
 TEST(ReportLayout, PlotBlockWithoutPressureOrCurves) {

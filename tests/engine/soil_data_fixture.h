@@ -49,10 +49,7 @@ class SoilDataTest : public ::testing::Test {
         s().SIGVEXC = 8.4;
     }
 
-    void TearDown() override {
-        if (s_->files.report != nullptr) std::fclose(s_->files.report);
-        std::filesystem::current_path(previous_);
-    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
 
     EngineState& s() { return *s_; }
 
@@ -83,10 +80,9 @@ class SoilDataTest : public ::testing::Test {
 
     // Runs the step with the report in the scratch directory.
     Step Generate() {
-        s().files.report = std::fopen("report.txt", "w");
+        EXPECT_TRUE(s().files.report.Open("report.txt"));
         const Step step = GenerateSoilData(s());
-        std::fclose(s().files.report);
-        s().files.report = nullptr;
+        EXPECT_TRUE(s().files.report.Close());
         return step;
     }
 

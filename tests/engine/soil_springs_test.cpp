@@ -77,7 +77,6 @@ TEST(SoilSprings, StandAloneCurvesAndTheTip) {
 
 TEST(SoilSprings, PairEndingBeforeItStartsStops) {
     auto s = Store({{8, 1, 100.0}, {6, 0, 100.0}});
-    s->files.report = nullptr;
     bool off = false;
     EXPECT_EQ(AddSoilSprings(*s, off), Step::kStop);
 }

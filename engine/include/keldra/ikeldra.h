@@ -7,8 +7,9 @@
 // directory. Any argument other than 6 returns 1 at once without touching a
 // file. A run returns 0 when its three output files were written completely,
 // also when it ended early on an input error (the report then says why); it
-// returns 2 when any write or close of an output file failed (disk full, file
-// size limit): its outputs are then incomplete and must not be read as results.
+// returns 2 when an output file could not be created or any write or close of
+// one failed (disk full, file size limit): its outputs are then incomplete and
+// must not be read as results.
 //
 // Calls must not overlap: the engine keeps its state in one static record and
 // uses fixed scratch-file names. Load the library afresh for each run to
