@@ -155,17 +155,34 @@ bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     const QFileInfo info(fileName);
     QDir::setCurrent(info.absolutePath());
     const QString fullName = info.absoluteFilePath();
-    // After a reading error the project keeps what was read.
-    runFileCommand([&] { return m_session.open(fullName, layout); });
+    const TOpenResult opened = m_session.open(fullName, layout);
     updateCaption();
-    loadResults(false);
-    putOnTopOfRecentFiles(fullName);
-    m_prompts->information(
-        this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
-    if (m_session.stageCount() > 1)
-        runFileCommand([&] { return m_session.prepareStageFiles(layout); });
+    m_resultsLoaded = false;
+    const QString name = displayName(fullName);
+    switch (opened.outcome) {
+        case TOpenOutcome::Read:
+            loadResults(false);
+            putOnTopOfRecentFiles(fullName);
+            m_prompts->information(this, "Data file: " + name + ", has been read by KELDRA 2015");
+            break;
+        case TOpenOutcome::Damaged:
+            // What was read stays on screen under a name of its own; the damaged file is
+            // neither announced as read nor offered again as a recent file.
+            m_prompts->information(this, opened.message + "\n\nData file: " + name +
+                                             ", could not be read completely and is left as it "
+                                             "was. What was read is shown as " +
+                                             displayName(m_session.fileName()) +
+                                             ", which is not saved yet.");
+            break;
+        case TOpenOutcome::NotOpened:
+            m_prompts->information(this, opened.message + "\nData file: " + name +
+                                             ", has not been opened: its construction stages "
+                                             "could not be written to their stage files. The "
+                                             "data file is unchanged.");
+            break;
+    }
     afterProjectReplaced();
-    return true;
+    return opened.outcome == TOpenOutcome::Read;
 }
 
 void TMainForm::openFromCommandLine(const QString& argument) {

@@ -4,9 +4,9 @@
 
 #include "app/project/constructionstages.h"
 #include "app/project/filetables.h"
+#include "app/project/inouterror.h"
 #include "app/project/programdata.h"
-#include "app/project/projectreader.h"
-#include "app/project/projectwriter.h"
+#include "app/project/projectfiles.h"
 #include "app/project/soilparameterline.h"
 #include "app/tables/gridtable.h"
 #include "app/tables/projecttables.h"
@@ -30,39 +30,26 @@ void TProjectSession::newProject() {
     m_project = std::make_unique<TProgramData>(*m_tables);
 }
 
-QString TProjectSession::open(const QString& fileName, TFileLayout layout) {
+TOpenResult TProjectSession::open(const QString& fileName, TFileLayout layout) {
     newProject();
-    m_project->files.fileName = fileName;
-    return TProjectReader::readProjectFile(*m_project, layout);
-}
-
-QString TProjectSession::prepareStageFiles(TFileLayout layout) {
-    return ConstructionStages::openStagedProject(*m_project, layout);
-}
-
-void TProjectSession::save() {
-    if (stageCount() > 1)
-        ConstructionStages::saveStagedProject(*m_project);
-    else
-        TProjectWriter(*m_project).writeProjectFile();
-}
-
-void TProjectSession::saveAs(const QString& newName) {
-    if (stageCount() > 1) {
-        ConstructionStages::saveStagedProjectAs(*m_project, newName);
-        return;
-    }
-    const QString previous = m_project->files.fileName;
-    m_project->files.fileName = newName;
     try {
-        TProjectWriter(*m_project).writeProjectFile();
-    } catch (...) {
-        m_project->files.fileName = previous;
-        throw;
+        const QString message = ProjectFiles::open(*m_project, fileName, layout);
+        return {message.isEmpty() ? TOpenOutcome::Read : TOpenOutcome::Damaged, message};
+    } catch (const EInOutError& error) {
+        newProject();
+        return {TOpenOutcome::NotOpened, error.message()};
     }
 }
+
+void TProjectSession::save() { ProjectFiles::save(*m_project); }
+
+void TProjectSession::saveAs(const QString& newName) { ProjectFiles::saveAs(*m_project, newName); }
 
 const QString& TProjectSession::fileName() const { return m_project->files.fileName; }
+
+bool TProjectSession::isNew() const {
+    return fileName() == kNewProjectFile || m_project->files.untitled;
+}
 
 bool TProjectSession::isModified() const { return m_project->IsModified(); }
 
