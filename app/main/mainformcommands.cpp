@@ -10,9 +10,11 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/mainform.h"
 #include "app/project/inouterror.h"
+#include "app/project/storedtexts.h"
 #include "app/tables/formdescription.h"
 
 namespace {
@@ -192,10 +194,25 @@ void TMainForm::openFromCommandLine(const QString& argument) {
     openFileByName(fileName, layoutOfFileName(fileName));
 }
 
+bool TMainForm::confirmStoredTexts() {
+    const QList<TStoredTextChange> changes = storedTextChanges(m_session.project());
+    if (changes.isEmpty()) return true;
+    QString question = "The data file can store Western European (Latin-1) characters only.\n";
+    for (const TStoredTextChange& change : changes)
+        question += change.what + ": \"" + change.text + "\" will be saved as \"" +
+                    change.stored + "\".\n";
+    question += "Save with these characters replaced?";
+    if (!m_prompts->askYesNo(this, question)) return false;
+    keepStoredTexts(m_session.project());
+    m_dataWindows->refresh();
+    return true;
+}
+
 bool TMainForm::fileSave() {
     storeActiveChildValues();
     try {
         if (m_session.isNew() || !hasCurrentLayout(m_session.fileName())) return fileSaveAs();
+        if (!confirmStoredTexts()) return false;
         m_session.save();
     } catch (const EInOutError& e) {
         m_prompts->information(this, e.message());
@@ -206,6 +223,7 @@ bool TMainForm::fileSave() {
 
 bool TMainForm::fileSaveAs() {
     storeActiveChildValues();
+    if (!confirmStoredTexts()) return false;
     const QString current = m_session.fileName();
     const QString chosen =
         m_prompts->saveFileName(this, "Save " + displayName(current) + " As",

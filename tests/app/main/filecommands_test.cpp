@@ -352,3 +352,48 @@ TEST(FileCommands, AStageSwitchThatCannotStoreTheStageStays) {
     EXPECT_EQ(project.wall.freeHeight, edited);
     EXPECT_TRUE(f.form->session().isModified());
 }
+
+// A title with characters the data file cannot keep is named before anything is written; the
+// user saves it with them replaced, which the project then holds too, or keeps it unsaved.
+TEST(FileCommands, ATitleTheFileCannotKeepIsSavedOnlyAfterAWarning) {
+    const QString question =
+        "The data file can store Western European (Latin-1) characters only.\n"
+        "Title: \"\u65e5\u672c wall\" will be saved as \"?? wall\".\n"
+        "Save with these characters replaced?";
+    TMainFormFixture f;
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.form->session().setModified(true);
+    f.prompts->answers = {TAnswer::No};
+    EXPECT_FALSE(f.form->fileSave());
+    EXPECT_EQ(f.log.questions, QStringList{question});
+    EXPECT_TRUE(f.log.dialogTitles.isEmpty());  // no Save As dialog after No
+
+    const QString wall = copied(f, kExample, "Wall.kd5d");
+    const QByteArray original = readTextFile(wall);
+    f.form->openFileByName(wall, TFileLayout::Current);
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.form->session().setModified(true);
+    f.prompts->answers = {TAnswer::No};
+    EXPECT_FALSE(f.form->fileSave());
+    EXPECT_EQ(readTextFile(wall), original);
+    EXPECT_EQ(f.form->session().project().title, "\u65e5\u672c wall");
+    EXPECT_TRUE(f.form->session().isModified());
+
+    f.prompts->answers = {TAnswer::Yes};
+    EXPECT_TRUE(f.form->fileSave());
+    EXPECT_TRUE(readTextFile(wall).startsWith("?? wall\r\n"));
+    EXPECT_EQ(f.form->session().project().title, "?? wall");
+    EXPECT_EQ(f.log.questions, QStringList({question, question, question}));
+    EXPECT_TRUE(f.form->fileSave());
+    EXPECT_EQ(f.log.questions.size(), 3);  // nothing left to warn about
+
+    // A stage switch writes the stage file that holds the title.
+    f.form->applyStageCount(2);
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.prompts->answers = {TAnswer::No};
+    f.form->selectStage(2);
+    EXPECT_EQ(f.log.questions.size(), 4);
+    EXPECT_EQ(f.form->session().currentStage(), 1);
+    EXPECT_EQ(f.form->session().project().title, "\u65e5\u672c wall");
+}
+
