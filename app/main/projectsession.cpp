@@ -1,25 +1,11 @@
 #include "app/main/projectsession.h"
 
-#include <algorithm>
-
+#include "app/main/inputcheckdata.h"
 #include "app/project/constructionstages.h"
-#include "app/project/filetables.h"
 #include "app/project/inouterror.h"
 #include "app/project/programdata.h"
 #include "app/project/projectfiles.h"
-#include "app/project/soilparameterline.h"
-#include "app/tables/gridtable.h"
 #include "app/tables/projecttables.h"
-
-namespace {
-
-// The friction angle is the second parameter of sand and silt layers; row 0
-// holds the values at the top of the layer.
-constexpr int kFrictionAngleColumn = 1;
-constexpr int kFromNodeColumn = 0;
-constexpr int kToNodeColumn = 1;
-
-}  // namespace
 
 TProjectSession::TProjectSession() : m_tables(std::make_unique<TProjectTables>()) { newProject(); }
 
@@ -134,22 +120,5 @@ QString TProjectSession::setStageCount(int stageCount) {
 }
 
 TInputCheckData TProjectSession::inputCheckData() const {
-    const TFileTables tables = TFileTables::of(*m_tables);
-    TInputCheckData data;
-    data.increments = m_project->wall.increments;
-    const TGridTable& stiffness = tables.stiffness;
-    for (int row = 0; row < stiffness.rowCount(); ++row)
-        data.stiffnessRows.append(
-            {stiffness.integer(kFromNodeColumn, row), stiffness.integer(kToNodeColumn, row)});
-    data.backfillSlope = m_project->configuration.backfillSlope;
-    const TGridTable& layers = tables.soilLayers;
-    for (int row = 0; row < layers.rowCount(); ++row) {
-        TLayerFriction layer{layers.integer(SoilLayerColumn::kType, row), 0.0};
-        const TGridTable* parameters = layers.subTable(SoilLayerColumn::kParameters, row);
-        const bool frictional = layer.soilType == kSand || layer.soilType == kSilt;
-        if (frictional && parameters && parameters->rowCount() > 0)
-            layer.frictionAngle = parameters->real(kFrictionAngleColumn, 0);
-        data.soilLayers.append(layer);
-    }
-    return data;
+    return inputCheckDataOf(*m_project);
 }
