@@ -199,8 +199,8 @@ bool TMainForm::confirmStoredTexts() {
     if (changes.isEmpty()) return true;
     QString question = "The data file can store Western European (Latin-1) characters only.\n";
     for (const TStoredTextChange& change : changes)
-        question += change.what + ": \"" + change.text + "\" will be saved as \"" +
-                    change.stored + "\".\n";
+        question +=
+            change.what + ": \"" + change.text + "\" will be saved as \"" + change.stored + "\".\n";
     question += "Save with these characters replaced?";
     if (!m_prompts->askYesNo(this, question)) return false;
     keepStoredTexts(m_session.project());

@@ -119,6 +119,4 @@ QString TProjectSession::setStageCount(int stageCount) {
     return ConstructionStages::setStageCount(*m_project, stageCount);
 }
 
-TInputCheckData TProjectSession::inputCheckData() const {
-    return inputCheckDataOf(*m_project);
-}
+TInputCheckData TProjectSession::inputCheckData() const { return inputCheckDataOf(*m_project); }

@@ -1,9 +1,8 @@
 #include "app/project/stagefiles.h"
 
-#include <algorithm>
-
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "app/project/filelayout.h"
 #include "app/project/inouterror.h"
@@ -45,7 +44,8 @@ QString stageFileName(const QString& projectFile, int stage) {
 }
 
 void deleteStageFiles(const QString& projectFile, int first, int last) {
-    for (int stage = first; stage <= last; ++stage) removeExisting(stageFileName(projectFile, stage));
+    for (int stage = first; stage <= last; ++stage)
+        removeExisting(stageFileName(projectFile, stage));
 }
 
 QList<QStringList> stageBlocks(const QByteArray& content, int stages) {

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <QUrl>
 #include <functional>
 
@@ -222,7 +221,8 @@ TEST(FileCommands, ADamagedFileIsShownButNeverReplacedByAPlainSave) {
              f.prompts->fileNames = {file};
              return f.form->fileOpen();
          }},
-        {"recent file", [](TMainFormFixture& f, const QString&) { return f.form->openRecentFile(1); }},
+        {"recent file",
+         [](TMainFormFixture& f, const QString&) { return f.form->openRecentFile(1); }},
         {"dropped file",
          [](TMainFormFixture& f, const QString& file) {
              return f.form->openDroppedFiles({QUrl::fromLocalFile(file)});
@@ -240,7 +240,8 @@ TEST(FileCommands, ADamagedFileIsShownButNeverReplacedByAPlainSave) {
         const QString broken = f.path("Broken.kd5d");
         writeTextFile(broken, example);
         ASSERT_TRUE(f.form->openFileByName(broken, TFileLayout::Current));
-        ASSERT_TRUE(f.form->openFileByName(copied(f, kExample, "Sound.kd5d"), TFileLayout::Current));
+        ASSERT_TRUE(
+            f.form->openFileByName(copied(f, kExample, "Sound.kd5d"), TFileLayout::Current));
         const QStringList recent = recentFiles(f);
         f.form->fileNew();
         writeTextFile(broken, damaged);
@@ -396,4 +397,3 @@ TEST(FileCommands, ATitleTheFileCannotKeepIsSavedOnlyAfterAWarning) {
     EXPECT_EQ(f.form->session().currentStage(), 1);
     EXPECT_EQ(f.form->session().project().title, "\u65e5\u672c wall");
 }
-

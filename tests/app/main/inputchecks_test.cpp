@@ -181,7 +181,8 @@ TEST(InputChecks, ImplausibleValuesOfAProjectAreNamed) {
          [](TProgramData&, const TFileTables& t) {
              setParameter(t.soilLayers, kStiffClayWithFreeWater, 3, 0, -500);
          },
-         "k(py), -500 at the top of layer 1 in Soil Layers\nis negative.\nPlease check Soil Layers"},
+         "k(py), -500 at the top of layer 1 in Soil Layers\nis negative.\nPlease check Soil "
+         "Layers"},
         {"negative strength of weak rock",
          [](TProgramData&, const TFileTables& t) {
              setParameter(t.soilLayers, kWeakRock, 1, 0, -1000);
@@ -219,4 +220,3 @@ TEST(InputChecks, ImplausibleValuesOfAProjectAreNamed) {
             EXPECT_EQ(problem, std::nullopt);
     }
 }
-

@@ -67,7 +67,8 @@ TEST(ProjectFiles, AFailedSaveKeepsTheFileAndTheModifiedProject) {
         EXPECT_EQ(project.title, kEditedTitle);
         if (c.stages > 1) {
             // The edited stage reached its stage file; only the joined file failed.
-            EXPECT_TRUE(readTextFile(folder.filePath("Wall.st1")).startsWith(kEditedTitle.toLatin1()));
+            EXPECT_TRUE(
+                readTextFile(folder.filePath("Wall.st1")).startsWith(kEditedTitle.toLatin1()));
         }
     }
 }
@@ -109,13 +110,15 @@ TEST(ProjectFiles, TheRecoveredProjectIsNamedAfterTheDamagedFile) {
 // untitled, modified project of its own: saving it writes the recovered file, with every
 // intact stage of a staged project, and leaves the damaged file as it was.
 TEST(ProjectFiles, WhatWasReadOfADamagedFileIsKeptApartFromIt) {
-    const QString badNumber =
-        QStringLiteral("Error on Line 3 Item 4\rA floating point number was expected but not found.");
+    const QString badNumber = QStringLiteral(
+        "Error on Line 3 Item 4\rA floating point number was expected but not found.");
     const QString incomplete = QStringLiteral("This file either invalid or incomplete.");
     const QByteArray single = fixtureExample("cantilever_user_curves.kd5d");
     const QByteArray staged = fixtureExample("two_stage.kd5d");
     // The closure tolerance of the first block, 1E-5, loses its exponent.
-    const auto damaged = [](QByteArray text) { return text.replace(text.indexOf("1E-5"), 4, "1E"); };
+    const auto damaged = [](QByteArray text) {
+        return text.replace(text.indexOf("1E-5"), 4, "1E");
+    };
     const struct {
         const char* what;
         QByteArray damaged;

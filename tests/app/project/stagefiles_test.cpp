@@ -124,9 +124,9 @@ TEST_F(StageFilesOnDisk, JoinRefusesStageFilesThatDoNotHoldTheirStage) {
             StageFiles::joinStageFiles(path("Wall.kd5d"), path("Wall.kd5d"), 2);
             ADD_FAILURE() << "no error raised";
         } catch (const EInOutError& error) {
-            EXPECT_EQ(error.message(), QString(c.message).arg(
-                                           StageFiles::stageFileName(path("Wall.kd5d"), stage),
-                                           path("Wall.kd5d")));
+            EXPECT_EQ(error.message(),
+                      QString(c.message).arg(StageFiles::stageFileName(path("Wall.kd5d"), stage),
+                                             path("Wall.kd5d")));
         }
         EXPECT_EQ(content("Wall.kd5d"), "old");
     }

@@ -23,8 +23,7 @@ TEST(StoredTexts, TitlesOutsideLatin1AreNamedWithWhatTheFileKeeps) {
         SCOPED_TRACE(c.title.toStdString());
         TProjectFixture fixture;
         fixture.project.title = c.title;
-        const QString written =
-            crlfLines(TProjectWriter(fixture.project).projectFile()).first();
+        const QString written = crlfLines(TProjectWriter(fixture.project).projectFile()).first();
         const QList<TStoredTextChange> changes = storedTextChanges(fixture.project);
         if (c.stored.isEmpty()) {
             EXPECT_TRUE(changes.isEmpty());
