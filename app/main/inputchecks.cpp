@@ -1,12 +1,14 @@
 #include "app/main/inputchecks.h"
 
+#include <limits>
+
 namespace {
 
 constexpr int kSand = 4;
 constexpr int kSilt = 5;
 
-// Angles as the user typed them: the shortest form with up to 15 digits.
-QString angleText(double degrees) { return QString::number(degrees, 'g', 15); }
+// Values as the user typed them: the shortest form with up to 15 digits.
+QString valueText(double value) { return QString::number(value, 'g', 15); }
 
 QString nodeWarning(const char* which, int node, int row, int increments) {
     return QStringLiteral(
@@ -30,13 +32,49 @@ std::optional<QString> stiffnessProblem(const TInputCheckData& data) {
     return std::nullopt;
 }
 
+// The engine divides by EI: zero, a value too small to divide by, or a negative stiffness
+// would bend the wall without limit or against the load.
+std::optional<QString> rigidityProblem(const TInputCheckData& data) {
+    for (const TRigidity& r : data.rigidities) {
+        if (r.value >= std::numeric_limits<double>::min()) continue;
+        const QString problem = r.value < 0.0 ? QStringLiteral("is negative.")
+                                              : QStringLiteral("is zero or too small to be used.");
+        if (r.set == 0)
+            return QStringLiteral(
+                       "Flexural Stiffness (EI), %1 in row %2 of Wall Stiffness definition\n"
+                       "%3\nPlease check on Wall Stiffness Table")
+                .arg(valueText(r.value))
+                .arg(r.row)
+                .arg(problem);
+        return QStringLiteral(
+                   "Flexural rigidity, %1 in point %2 of set %3 of Nonlinear Moment vs EI "
+                   "Curves\n%4\nPlease check on Sets of Nonlinear Moment vs EI Curves")
+            .arg(valueText(r.value))
+            .arg(r.row)
+            .arg(r.set)
+            .arg(problem);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> soilValueProblem(const TInputCheckData& data) {
+    for (const TSoilValue& v : data.soilValues) {
+        if (v.value >= 0.0) continue;
+        return QStringLiteral("%1, %2 at the %3 of layer %4 in %5\nis negative.\nPlease check %5")
+            .arg(v.name, valueText(v.value),
+                 v.bottom ? QStringLiteral("bottom") : QStringLiteral("top"),
+                 QString::number(v.layer), v.table);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> slopeProblem(const TInputCheckData& data) {
     const double beta = data.backfillSlope;
     if (beta <= 0.0) return std::nullopt;
     for (int i = 0; i < data.soilLayers.size(); ++i) {
         const TLayerFriction& layer = data.soilLayers[i];
         if (layer.frictionAngle >= beta) continue;
-        const QString b = angleText(beta), phi = angleText(layer.frictionAngle);
+        const QString b = valueText(beta), phi = valueText(layer.frictionAngle);
         if (layer.soilType == kSand)
             return QStringLiteral(
                        "Slope of the Backfill: %1 deg.\nis greater than friction angle, %2 deg.,\n"
@@ -56,6 +94,7 @@ std::optional<QString> slopeProblem(const TInputCheckData& data) {
 }  // namespace
 
 std::optional<QString> firstInputProblem(const TInputCheckData& data) {
-    if (auto problem = stiffnessProblem(data)) return problem;
-    return slopeProblem(data);
+    for (const auto check : {stiffnessProblem, rigidityProblem, soilValueProblem, slopeProblem})
+        if (auto problem = check(data)) return problem;
+    return std::nullopt;
 }

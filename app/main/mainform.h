@@ -108,6 +108,10 @@ class TMainForm : public QMainWindow {
     void showStagedOptionsWindow();
     // Runs a command on the project's files and shows its message, if any.
     void runFileCommand(const std::function<QString()>& command);
+    // Before a command writes the project's files: when a stored text holds
+    // characters the files cannot keep, asks whether to go on with them
+    // replaced (and replaces them) or to stop; true to go on.
+    [[nodiscard]] bool confirmStoredTexts();
     void readSettings();
     void writeSettings();
 

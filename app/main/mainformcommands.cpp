@@ -10,9 +10,11 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/mainform.h"
 #include "app/project/inouterror.h"
+#include "app/project/storedtexts.h"
 #include "app/tables/formdescription.h"
 
 namespace {
@@ -155,17 +157,34 @@ bool TMainForm::openFileByName(const QString& fileName, TFileLayout layout) {
     const QFileInfo info(fileName);
     QDir::setCurrent(info.absolutePath());
     const QString fullName = info.absoluteFilePath();
-    // After a reading error the project keeps what was read.
-    runFileCommand([&] { return m_session.open(fullName, layout); });
+    const TOpenResult opened = m_session.open(fullName, layout);
     updateCaption();
-    loadResults(false);
-    putOnTopOfRecentFiles(fullName);
-    m_prompts->information(
-        this, "Data file: " + displayName(fullName) + ", has been read by KELDRA 2015");
-    if (m_session.stageCount() > 1)
-        runFileCommand([&] { return m_session.prepareStageFiles(layout); });
+    m_resultsLoaded = false;
+    const QString name = displayName(fullName);
+    switch (opened.outcome) {
+        case TOpenOutcome::Read:
+            loadResults(false);
+            putOnTopOfRecentFiles(fullName);
+            m_prompts->information(this, "Data file: " + name + ", has been read by KELDRA 2015");
+            break;
+        case TOpenOutcome::Damaged:
+            // What was read stays on screen under a name of its own; the damaged file is
+            // neither announced as read nor offered again as a recent file.
+            m_prompts->information(this, opened.message + "\n\nData file: " + name +
+                                             ", could not be read completely and is left as it "
+                                             "was. What was read is shown as " +
+                                             displayName(m_session.fileName()) +
+                                             ", which is not saved yet.");
+            break;
+        case TOpenOutcome::NotOpened:
+            m_prompts->information(this, opened.message + "\nData file: " + name +
+                                             ", has not been opened: its construction stages "
+                                             "could not be written to their stage files. The "
+                                             "data file is unchanged.");
+            break;
+    }
     afterProjectReplaced();
-    return true;
+    return opened.outcome == TOpenOutcome::Read;
 }
 
 void TMainForm::openFromCommandLine(const QString& argument) {
@@ -175,10 +194,25 @@ void TMainForm::openFromCommandLine(const QString& argument) {
     openFileByName(fileName, layoutOfFileName(fileName));
 }
 
+bool TMainForm::confirmStoredTexts() {
+    const QList<TStoredTextChange> changes = storedTextChanges(m_session.project());
+    if (changes.isEmpty()) return true;
+    QString question = "The data file can store Western European (Latin-1) characters only.\n";
+    for (const TStoredTextChange& change : changes)
+        question +=
+            change.what + ": \"" + change.text + "\" will be saved as \"" + change.stored + "\".\n";
+    question += "Save with these characters replaced?";
+    if (!m_prompts->askYesNo(this, question)) return false;
+    keepStoredTexts(m_session.project());
+    m_dataWindows->refresh();
+    return true;
+}
+
 bool TMainForm::fileSave() {
     storeActiveChildValues();
     try {
         if (m_session.isNew() || !hasCurrentLayout(m_session.fileName())) return fileSaveAs();
+        if (!confirmStoredTexts()) return false;
         m_session.save();
     } catch (const EInOutError& e) {
         m_prompts->information(this, e.message());
@@ -189,6 +223,7 @@ bool TMainForm::fileSave() {
 
 bool TMainForm::fileSaveAs() {
     storeActiveChildValues();
+    if (!confirmStoredTexts()) return false;
     const QString current = m_session.fileName();
     const QString chosen =
         m_prompts->saveFileName(this, "Save " + displayName(current) + " As",

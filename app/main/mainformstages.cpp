@@ -47,7 +47,7 @@ void TMainForm::runFileCommand(const std::function<QString()>& command) {
 
 void TMainForm::selectStage(int stage) {
     storeActiveChildValues();
-    if (stage == m_session.currentStage()) return;
+    if (stage == m_session.currentStage() || !confirmStoredTexts()) return;
     runFileCommand([&] { return m_session.selectStage(stage); });
     showStageState();
     refreshCommands();
@@ -67,6 +67,9 @@ void TMainForm::copyPreviousStage() {
 }
 
 void TMainForm::applyStageCount(int stageCount) {
+    // A new count of two or more rewrites every stage file.
+    const bool rewrites = stageCount > 1 && stageCount != m_session.stageCount();
+    if (rewrites && !confirmStoredTexts()) return;
     runFileCommand([&] { return m_session.setStageCount(stageCount); });
     showStageState();
     refreshCommands();

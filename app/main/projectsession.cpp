@@ -1,25 +1,11 @@
 #include "app/main/projectsession.h"
 
-#include <algorithm>
-
+#include "app/main/inputcheckdata.h"
 #include "app/project/constructionstages.h"
-#include "app/project/filetables.h"
+#include "app/project/inouterror.h"
 #include "app/project/programdata.h"
-#include "app/project/projectreader.h"
-#include "app/project/projectwriter.h"
-#include "app/project/soilparameterline.h"
-#include "app/tables/gridtable.h"
+#include "app/project/projectfiles.h"
 #include "app/tables/projecttables.h"
-
-namespace {
-
-// The friction angle is the second parameter of sand and silt layers; row 0
-// holds the values at the top of the layer.
-constexpr int kFrictionAngleColumn = 1;
-constexpr int kFromNodeColumn = 0;
-constexpr int kToNodeColumn = 1;
-
-}  // namespace
 
 TProjectSession::TProjectSession() : m_tables(std::make_unique<TProjectTables>()) { newProject(); }
 
@@ -30,39 +16,26 @@ void TProjectSession::newProject() {
     m_project = std::make_unique<TProgramData>(*m_tables);
 }
 
-QString TProjectSession::open(const QString& fileName, TFileLayout layout) {
+TOpenResult TProjectSession::open(const QString& fileName, TFileLayout layout) {
     newProject();
-    m_project->files.fileName = fileName;
-    return TProjectReader::readProjectFile(*m_project, layout);
-}
-
-QString TProjectSession::prepareStageFiles(TFileLayout layout) {
-    return ConstructionStages::openStagedProject(*m_project, layout);
-}
-
-void TProjectSession::save() {
-    if (stageCount() > 1)
-        ConstructionStages::saveStagedProject(*m_project);
-    else
-        TProjectWriter(*m_project).writeProjectFile();
-}
-
-void TProjectSession::saveAs(const QString& newName) {
-    if (stageCount() > 1) {
-        ConstructionStages::saveStagedProjectAs(*m_project, newName);
-        return;
-    }
-    const QString previous = m_project->files.fileName;
-    m_project->files.fileName = newName;
     try {
-        TProjectWriter(*m_project).writeProjectFile();
-    } catch (...) {
-        m_project->files.fileName = previous;
-        throw;
+        const QString message = ProjectFiles::open(*m_project, fileName, layout);
+        return {message.isEmpty() ? TOpenOutcome::Read : TOpenOutcome::Damaged, message};
+    } catch (const EInOutError& error) {
+        newProject();
+        return {TOpenOutcome::NotOpened, error.message()};
     }
 }
+
+void TProjectSession::save() { ProjectFiles::save(*m_project); }
+
+void TProjectSession::saveAs(const QString& newName) { ProjectFiles::saveAs(*m_project, newName); }
 
 const QString& TProjectSession::fileName() const { return m_project->files.fileName; }
+
+bool TProjectSession::isNew() const {
+    return fileName() == kNewProjectFile || m_project->files.untitled;
+}
 
 bool TProjectSession::isModified() const { return m_project->IsModified(); }
 
@@ -146,23 +119,4 @@ QString TProjectSession::setStageCount(int stageCount) {
     return ConstructionStages::setStageCount(*m_project, stageCount);
 }
 
-TInputCheckData TProjectSession::inputCheckData() const {
-    const TFileTables tables = TFileTables::of(*m_tables);
-    TInputCheckData data;
-    data.increments = m_project->wall.increments;
-    const TGridTable& stiffness = tables.stiffness;
-    for (int row = 0; row < stiffness.rowCount(); ++row)
-        data.stiffnessRows.append(
-            {stiffness.integer(kFromNodeColumn, row), stiffness.integer(kToNodeColumn, row)});
-    data.backfillSlope = m_project->configuration.backfillSlope;
-    const TGridTable& layers = tables.soilLayers;
-    for (int row = 0; row < layers.rowCount(); ++row) {
-        TLayerFriction layer{layers.integer(SoilLayerColumn::kType, row), 0.0};
-        const TGridTable* parameters = layers.subTable(SoilLayerColumn::kParameters, row);
-        const bool frictional = layer.soilType == kSand || layer.soilType == kSilt;
-        if (frictional && parameters && parameters->rowCount() > 0)
-            layer.frictionAngle = parameters->real(kFrictionAngleColumn, 0);
-        data.soilLayers.append(layer);
-    }
-    return data;
-}
+TInputCheckData TProjectSession::inputCheckData() const { return inputCheckDataOf(*m_project); }

@@ -15,6 +15,18 @@ class TProjectTables;
 
 inline const QString kNewProjectFile = QStringLiteral("NewWall.kd5d");
 
+// How opening a project file went.
+enum class TOpenOutcome {
+    Read,       // the whole file was read
+    Damaged,    // reading stopped at an error; what was read is an untitled, modified project
+    NotOpened,  // the stage files could not be written; the project is a new one
+};
+
+struct TOpenResult {
+    TOpenOutcome outcome = TOpenOutcome::Read;
+    QString message;  // the reader's or the file system's, empty when all was read
+};
+
 class TProjectSession {
   public:
     // Creates the tables and the default project ("New Wall", "NewWall.kd5d").
@@ -28,14 +40,13 @@ class TProjectSession {
 
     // Commands that read files return the reader's message for the user,
     // empty when all went well; the project keeps what was read. Commands
-    // that write raise EInOutError when a file cannot be written.
+    // that write raise EInOutError when a file cannot be written; the files
+    // and the project then stay as they were, the project still modified.
 
-    // Replaces the project by the one read from `fileName` (the first stage of
-    // a staged project).
-    [[nodiscard]] QString open(const QString& fileName, TFileLayout layout);
-    // After opening a staged project: splits the file into its stage files
-    // and converts those of an older layout to the current one.
-    [[nodiscard]] QString prepareStageFiles(TFileLayout layout);
+    // Replaces the project by the one read from `fileName`: the first stage
+    // of a staged project, whose file is split into its stage files (those of
+    // an older layout converted to the current one).
+    [[nodiscard]] TOpenResult open(const QString& fileName, TFileLayout layout);
     // Writes the project data file under its name; a staged project writes
     // its current stage and joins the stage files.
     void save();
@@ -44,8 +55,9 @@ class TProjectSession {
     void saveAs(const QString& newName);
 
     [[nodiscard]] const QString& fileName() const;
-    // The project has never been saved under a name of its own.
-    [[nodiscard]] bool isNew() const { return fileName() == kNewProjectFile; }
+    // The project has never been saved under a name of its own: a new one,
+    // or what was read of a damaged file.
+    [[nodiscard]] bool isNew() const;
 
     [[nodiscard]] bool isModified() const;
     void setModified(bool modified);

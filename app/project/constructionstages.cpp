@@ -42,8 +42,14 @@ QString copyPreviousStage(TProgramData& project) {
     if (stage < 2) return {};
     QString message = readStage(project, stage - 1);
     project.stages.current = stage;
-    writeCurrentStage(project);
-    // The stage files changed; the project data file holds them only after the next save.
+    // The stage in memory is new: the project data file holds it only after the next save, and
+    // when its stage file cannot be written it lives in memory alone.
+    try {
+        writeCurrentStage(project);
+    } catch (const EInOutError&) {
+        project.SetModified(true);
+        throw;
+    }
     project.SetModified(true);
     return message;
 }
@@ -76,13 +82,8 @@ QString setStageCount(TProgramData& project, int count) {
 }
 
 QString openStagedProject(TProgramData& project, TFileLayout layout) {
-    QString message;
-    try {
-        StageFiles::splitProjectFile(project.files.fileName, project.stages.count);
-    } catch (const EInOutError& error) {
-        // The stages found have their files; the others keep the input in memory.
-        message = error.message();
-    }
+    // The stages found have their files; the others keep the input in memory.
+    QString message = StageFiles::splitProjectFile(project.files.fileName, project.stages.count);
     // Stage files of an older layout are rewritten in the current one; a stage that the file
     // lacks gets a stage file from the input in memory, so that saving can join them all.
     const bool convert = layout != TFileLayout::Current;

@@ -32,6 +32,7 @@ void writeCurrentStage(TProgramData& project);
 
 // After the first block of a staged project file has been read: splits the file into its stage
 // files and, for a file of an older layout, rewrites every stage file in the current layout.
+// Raises EInOutError when a stage file cannot be written.
 [[nodiscard]] QString openStagedProject(TProgramData& project, TFileLayout layout);
 
 // Save: the current stage is written, then the stage files are joined into the project data

@@ -17,6 +17,9 @@ struct TProjectFileNames {
     QString stageFileName;                              // file name with ".st" + stage number
     QString saveTarget;                                 // target while a staged project is saved
     QString previousName;                               // name before Save As of a staged project
+    // What could be read of a damaged file, under a name of its own that was never saved: Save
+    // asks for a name, so that the damaged file is not replaced by less than it held.
+    bool untitled = false;
 };
 
 // Window "Wall Properties"; lengths in the project's small length (in / m).

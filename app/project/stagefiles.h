@@ -11,6 +11,10 @@ namespace StageFiles {
 
 inline constexpr int kMaxStages = 5;
 
+// The path of a project data file without its extension, which its stage files share:
+// /walls/Wall.kd5d -> /walls/Wall.
+[[nodiscard]] QString stem(const QString& projectFile);
+
 // Wall.kd5d -> Wall.st1; a name without extension gets ".st1" appended.
 [[nodiscard]] QString stageFileName(const QString& projectFile, int stage);
 
@@ -23,13 +27,20 @@ void deleteStageFiles(const QString& projectFile, int first = 1, int last = kMax
 [[nodiscard]] QList<QStringList> stageBlocks(const QByteArray& content, int stages);
 
 // Deletes every stage file of the project, then writes stage k's lines into its stage file.
-// Raises EInOutError when the file holds fewer blocks than `stages`; the blocks found are
-// written first, so the stages that exist keep their input.
-void splitProjectFile(const QString& projectFile, int stages);
+// Returns a message when the file holds fewer blocks than `stages` (the blocks found are
+// written, so the stages that exist keep their input), else an empty text. Raises EInOutError
+// when the file cannot be read or a stage file cannot be deleted or written.
+[[nodiscard]] QString splitProjectFile(const QString& projectFile, int stages);
 
 // Writes the lines of source.st1 .. source.stN in order into target; every stage file is read
-// before the target is opened, so a missing one leaves the target untouched. When target and
-// source differ, each source.stk is then moved to target.stk.
+// and checked before the target is opened, so a missing stage file, or one that does not hold
+// its stage, leaves the target untouched. When target and source differ, each source.stk is
+// then moved to target.stk.
 void joinStageFiles(const QString& targetFile, const QString& sourceFile, int stages);
+
+// Moves from.stk to to.stk for k = 1..stages, replacing stage files of that name. When a move
+// fails, those already moved go back before EInOutError is raised, so that the stages stay
+// together under one name.
+void moveStageFiles(const QString& fromFile, const QString& toFile, int stages);
 
 }  // namespace StageFiles

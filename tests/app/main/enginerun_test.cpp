@@ -62,9 +62,8 @@ QString fixtureEngineFolder(const char* engine) {
 
 // A saved project with a wall that passes the input checks.
 void prepareProject(TMainFormFixture& f, const QString& name) {
-    TProgramData& project = f.form->session().project();
-    project.files.fileName = f.path(name);
-    project.wall.increments = 40;
+    f.form->session().project().files.fileName = f.path(name);
+    f.giveSoundWall();
 }
 
 }  // namespace

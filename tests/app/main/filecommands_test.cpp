@@ -3,9 +3,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
+#include <functional>
 
 #include "app/project/programdata.h"
+#include "app/project/textfile.h"
 #include "mainformfixture.h"
+#include "tests/app/filesizelimit.h"
 
 namespace {
 
@@ -18,6 +22,12 @@ QString copied(const TMainFormFixture& f, const QString& source, const QString& 
     const QString target = f.path(name);
     QFile::copy(source, target);
     return target;
+}
+
+QStringList recentFiles(const TMainFormFixture& f) {
+    QStringList files;
+    for (int i = 0; i < TRecentFiles::kCapacity; ++i) files << f.form->settings().recentFiles.at(i);
+    return files;
 }
 
 QString readMessage(const QString& name) {
@@ -185,10 +195,205 @@ TEST(FileCommands, AReadingErrorIsShownAndTheProgramGoesOn) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("A title\nnot numbers at all\n");
     file.close();
-    EXPECT_TRUE(f.form->openFileByName(broken, TFileLayout::Current));
-    ASSERT_EQ(f.log.messages.size(), 2);
-    EXPECT_FALSE(f.log.messages.first().isEmpty());
-    EXPECT_EQ(f.log.messages.last(), readMessage("Broken.kd5d"));
+    EXPECT_FALSE(f.form->openFileByName(broken, TFileLayout::Current));
+    ASSERT_EQ(f.log.messages.size(), 1);
+    EXPECT_TRUE(f.log.messages.first().startsWith("Error on Line 2 Item 1"));
     EXPECT_EQ(f.form->session().project().title, "A title");
-    EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Broken.kd5d");
+    EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Broken-recovered.kd5d");
+}
+
+// A damaged file, however it is opened, shows its error and nothing else: it is not announced
+// as read, not put among the recent files, and no plain Save replaces it. What was read stays
+// on screen as an untitled, modified project named after it; Save asks for a name.
+TEST(FileCommands, ADamagedFileIsShownButNeverReplacedByAPlainSave) {
+    const QByteArray example = readTextFile(kExample);
+    QByteArray damaged = example;
+    damaged.replace(damaged.indexOf("1E-5"), 4, "1E");
+    const QString expected =
+        "Error on Line 3 Item 4\rA floating point number was expected but not found.\n\n"
+        "Data file: Broken.kd5d, could not be read completely and is left as it was. What was "
+        "read is shown as Broken-recovered.kd5d, which is not saved yet.";
+
+    using TOpen = std::function<bool(TMainFormFixture&, const QString&)>;
+    const std::pair<const char*, TOpen> entries[] = {
+        {"open dialog",
+         [](TMainFormFixture& f, const QString& file) {
+             f.prompts->fileNames = {file};
+             return f.form->fileOpen();
+         }},
+        {"recent file",
+         [](TMainFormFixture& f, const QString&) { return f.form->openRecentFile(1); }},
+        {"dropped file",
+         [](TMainFormFixture& f, const QString& file) {
+             return f.form->openDroppedFiles({QUrl::fromLocalFile(file)});
+         }},
+        {"command line",
+         [](TMainFormFixture& f, const QString& file) {
+             f.form->openFromCommandLine(file);
+             return false;
+         }},
+    };
+    for (const auto& [what, open] : entries) {
+        SCOPED_TRACE(what);
+        TMainFormFixture f;
+        // Broken.kd5d is the second recent file, behind a sound one.
+        const QString broken = f.path("Broken.kd5d");
+        writeTextFile(broken, example);
+        ASSERT_TRUE(f.form->openFileByName(broken, TFileLayout::Current));
+        ASSERT_TRUE(
+            f.form->openFileByName(copied(f, kExample, "Sound.kd5d"), TFileLayout::Current));
+        const QStringList recent = recentFiles(f);
+        f.form->fileNew();
+        writeTextFile(broken, damaged);
+        f.log.messages.clear();
+
+        EXPECT_FALSE(open(f, broken));
+        EXPECT_EQ(f.log.messages, QStringList{expected});
+        EXPECT_EQ(recentFiles(f), recent);
+        EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Broken-recovered.kd5d");
+        const TProgramData& project = f.form->session().project();
+        EXPECT_EQ(project.title,
+                  "Cantilever sheet-pile wall with user earth pressure and p-y curves");
+        EXPECT_EQ(project.wall.increments, 40);
+        EXPECT_TRUE(f.form->session().isModified());
+
+        f.prompts->fileNames = {QString()};
+        EXPECT_FALSE(f.form->fileSave());
+        EXPECT_EQ(f.log.dialogTitles.last(),
+                  "Save Broken-recovered.kd5d As | " + f.path("Broken-recovered.kd5d"));
+        EXPECT_EQ(readTextFile(broken), damaged);
+        EXPECT_TRUE(f.form->session().isModified());
+
+        f.prompts->fileNames = {f.path("Rescued.kd5d")};
+        EXPECT_TRUE(f.form->fileSave());
+        EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - Rescued.kd5d");
+        EXPECT_FALSE(f.form->session().isNew());
+        EXPECT_EQ(readTextFile(broken), damaged);
+    }
+}
+
+// Out of disk space, Save reports the failure and changes nothing: the project file keeps its
+// bytes, the edits stay in memory and closing the window still asks to save them. In the
+// staged project the current stage is written and the joined file fails.
+TEST(FileCommands, AFailedSaveKeepsTheFileAndTheEdits) {
+    for (const int stages : {1, 2}) {
+        SCOPED_TRACE(stages);
+        TMainFormFixture f;
+        const QString wall = copied(f, kExample, "Wall.kd5d");
+        f.form->openFileByName(wall, TFileLayout::Current);
+        f.form->applyStageCount(stages);
+        ASSERT_TRUE(f.form->fileSave());
+        const QByteArray saved = readTextFile(wall);
+        f.form->session().project().title += " (edited)";
+        f.form->session().setModified(true);
+        f.log.messages.clear();
+        {
+            const TFileSizeLimit diskFull(saved.size() - 1);
+            EXPECT_FALSE(f.form->fileSave());
+        }
+        ASSERT_EQ(f.log.messages.size(), 1);
+        EXPECT_TRUE(f.log.messages.first().startsWith("Cannot write file \"" + wall + "\"."))
+            << f.log.messages.first().toStdString();
+        EXPECT_EQ(readTextFile(wall), saved);
+        EXPECT_TRUE(f.form->session().isModified());
+        EXPECT_EQ(f.form->session().fileName(), wall);
+
+        f.prompts->answers = {TAnswer::Cancel};
+        EXPECT_FALSE(f.form->close());
+        EXPECT_EQ(f.log.questions.last(), "Do you want to save any changes?");
+    }
+}
+
+// Opening a staged project splits it into stage files; when they cannot be written the
+// project is not opened at all, rather than opened with stages made up from one another.
+TEST(FileCommands, AStagedProjectWhoseStageFilesCannotBeWrittenIsNotOpened) {
+    TMainFormFixture f;
+    const QString staged = copied(f, KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", "Staged.kd5d");
+    const QByteArray original = readTextFile(staged);
+    const QStringList recent = recentFiles(f);
+    {
+        const TFileSizeLimit diskFull(64);
+        EXPECT_FALSE(f.form->openFileByName(staged, TFileLayout::Current));
+    }
+    ASSERT_EQ(f.log.messages.size(), 1);
+    const QString message = f.log.messages.first();
+    EXPECT_TRUE(message.startsWith("Cannot write file \"" + f.path("Staged.st1") + "\"."))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(
+        "\nData file: Staged.kd5d, has not been opened: its construction stages could not be "
+        "written to their stage files. The data file is unchanged."))
+        << message.toStdString();
+    EXPECT_TRUE(f.form->session().isNew());
+    EXPECT_EQ(f.form->session().stageCount(), 1);
+    EXPECT_EQ(f.form->windowTitle(), "KELDRA 2015.5.6 - NewWall.kd5d");
+    EXPECT_EQ(recentFiles(f), recent);
+    EXPECT_EQ(readTextFile(staged), original);
+    EXPECT_EQ(QDir(f.folder.path()).entryList(QDir::Files), QStringList{"Staged.kd5d"});
+}
+
+// On a full disk a stage switch stays on the stage it could not store, with its edits.
+TEST(FileCommands, AStageSwitchThatCannotStoreTheStageStays) {
+    TMainFormFixture f;
+    f.form->openFileByName(copied(f, kExample, "Wall.kd5d"), TFileLayout::Current);
+    f.form->applyStageCount(2);
+    ASSERT_TRUE(f.form->fileSave());
+    TProgramData& project = f.form->session().project();
+    project.wall.freeHeight += 24;
+    const double edited = project.wall.freeHeight;
+    f.form->session().setModified(true);
+    f.log.messages.clear();
+    {
+        const TFileSizeLimit diskFull(16);
+        f.form->selectStage(2);
+    }
+    ASSERT_EQ(f.log.messages.size(), 1);
+    EXPECT_TRUE(f.log.messages.first().startsWith("Cannot write file \"" + f.path("Wall.st1")));
+    EXPECT_EQ(f.form->session().currentStage(), 1);
+    EXPECT_EQ(f.form->statusText(), "Construction Stage Number: 1");
+    EXPECT_EQ(project.wall.freeHeight, edited);
+    EXPECT_TRUE(f.form->session().isModified());
+}
+
+// A title with characters the data file cannot keep is named before anything is written; the
+// user saves it with them replaced, which the project then holds too, or keeps it unsaved.
+TEST(FileCommands, ATitleTheFileCannotKeepIsSavedOnlyAfterAWarning) {
+    const QString question =
+        "The data file can store Western European (Latin-1) characters only.\n"
+        "Title: \"\u65e5\u672c wall\" will be saved as \"?? wall\".\n"
+        "Save with these characters replaced?";
+    TMainFormFixture f;
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.form->session().setModified(true);
+    f.prompts->answers = {TAnswer::No};
+    EXPECT_FALSE(f.form->fileSave());
+    EXPECT_EQ(f.log.questions, QStringList{question});
+    EXPECT_TRUE(f.log.dialogTitles.isEmpty());  // no Save As dialog after No
+
+    const QString wall = copied(f, kExample, "Wall.kd5d");
+    const QByteArray original = readTextFile(wall);
+    f.form->openFileByName(wall, TFileLayout::Current);
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.form->session().setModified(true);
+    f.prompts->answers = {TAnswer::No};
+    EXPECT_FALSE(f.form->fileSave());
+    EXPECT_EQ(readTextFile(wall), original);
+    EXPECT_EQ(f.form->session().project().title, "\u65e5\u672c wall");
+    EXPECT_TRUE(f.form->session().isModified());
+
+    f.prompts->answers = {TAnswer::Yes};
+    EXPECT_TRUE(f.form->fileSave());
+    EXPECT_TRUE(readTextFile(wall).startsWith("?? wall\r\n"));
+    EXPECT_EQ(f.form->session().project().title, "?? wall");
+    EXPECT_EQ(f.log.questions, QStringList({question, question, question}));
+    EXPECT_TRUE(f.form->fileSave());
+    EXPECT_EQ(f.log.questions.size(), 3);  // nothing left to warn about
+
+    // A stage switch writes the stage file that holds the title.
+    f.form->applyStageCount(2);
+    f.form->session().project().title = "\u65e5\u672c wall";
+    f.prompts->answers = {TAnswer::No};
+    f.form->selectStage(2);
+    EXPECT_EQ(f.log.questions.size(), 4);
+    EXPECT_EQ(f.form->session().currentStage(), 1);
+    EXPECT_EQ(f.form->session().project().title, "\u65e5\u672c wall");
 }

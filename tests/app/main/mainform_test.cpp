@@ -197,7 +197,7 @@ TEST(MainForm, AMissingEngineLibraryIsReported) {
     QTemporaryDir emptyProgramFolder;
     TMainFormFixture f(emptyProgramFolder.path());
     f.form->session().project().files.fileName = f.folder.filePath("Wall.kd5d");
-    f.form->session().project().wall.increments = 40;
+    f.giveSoundWall();
     f.form->runAnalysis();
     ASSERT_EQ(f.log.messages.size(), 1);
     EXPECT_EQ(f.log.messages.first(), "Attempt to initialize DLL failed");

@@ -10,6 +10,9 @@
 #include <memory>
 
 #include "app/main/mainform.h"
+#include "app/project/filetables.h"
+#include "app/project/programdata.h"
+#include "app/tables/gridtable.h"
 #include "qtprint.h"
 #include "scriptedprompts.h"
 
@@ -43,6 +46,12 @@ struct TMainFormFixture {
     TMainFormFixture& operator=(const TMainFormFixture&) = delete;
 
     [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Gives the project's wall 40 increments and a stiffness that pass the input checks.
+    void giveSoundWall() const {
+        form->session().project().wall.increments = 40;
+        TFileTables::of(form->session().tables()).stiffness.setReal(3, 0, 5.3e9);
+    }
 
     QString previousFolder = QDir::currentPath();
     QTemporaryDir folder;

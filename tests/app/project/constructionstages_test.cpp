@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/project/inouterror.h"
 #include "app/project/projectfiles.h"
 #include "app/project/stagefiles.h"
 #include "app/project/textfile.h"
 #include "projectfixture.h"
+#include "tests/app/filesizelimit.h"
 
 namespace {
 
@@ -104,6 +106,31 @@ TEST_F(ConstructionStagesTest, CopyPreviousStage) {
     EXPECT_EQ(lines(stageFile(3)).first(), " Stage No : 3");
 }
 
+// On a full disk a stage command stops where its stage file cannot be written: the stage
+// in memory stays current, with its input, and counts as modified.
+TEST_F(ConstructionStagesTest, StageCommandsThatCannotWriteKeepTheStageInMemory) {
+    ASSERT_EQ(ConstructionStages::setStageCount(project, 2), "");
+    project.wall.freeHeight = 99;
+    project.SetModified(true);
+    {
+        const TFileSizeLimit diskFull(16);
+        EXPECT_THROW((void)ConstructionStages::selectStage(project, 2), EInOutError);
+    }
+    EXPECT_EQ(project.stages.current, 1);
+    EXPECT_EQ(project.wall.freeHeight, 99.0);
+    EXPECT_TRUE(project.IsModified());
+
+    ASSERT_EQ(ConstructionStages::selectStage(project, 2), "");
+    project.SetModified(false);
+    {
+        const TFileSizeLimit diskFull(16);
+        EXPECT_THROW((void)ConstructionStages::copyPreviousStage(project), EInOutError);
+    }
+    EXPECT_EQ(project.stages.current, 2);
+    EXPECT_EQ(project.wall.freeHeight, 99.0);
+    EXPECT_TRUE(project.IsModified());
+}
+
 TEST_F(ConstructionStagesTest, OpeningAStagedOlderFileConvertsEveryStage) {
     writeTextFile(path("Wall.kd4d"), fixtureFile("staged2013.kd4d"));
     TProjectFixture opened;
@@ -123,6 +150,8 @@ TEST_F(ConstructionStagesTest, OpeningAStagedOlderFileConvertsEveryStage) {
     EXPECT_EQ(opened.project.files.previousName, path("Wall.kd4d"));
 }
 
+// The file lacks a stage, so what was read is kept apart from it: saving writes the recovered
+// project with the missing stage made from the input in memory, and the file stays as it was.
 TEST_F(ConstructionStagesTest, AFileWithFewerStagesThanAnnouncedOpensWithAMessage) {
     QByteArray text = fixtureFile("staged2013.expected.kd5d");
     text.replace("2 0\t1\t0\t2\t2 0 2 0 0", "2 0\t1\t0\t2\t2 0 3 0 0");
@@ -131,9 +160,12 @@ TEST_F(ConstructionStagesTest, AFileWithFewerStagesThanAnnouncedOpensWithAMessag
     EXPECT_EQ(ProjectFiles::open(opened.project, path("Wall.kd5d"), TFileLayout::Current),
               "The data file holds 2 of the 3 construction stages it announces.");
     EXPECT_EQ(opened.project.stages.count, 3);
-    EXPECT_TRUE(QFile::exists(stageFile(3)));
+    EXPECT_EQ(opened.project.files.fileName, path("Wall-recovered.kd5d"));
+    EXPECT_TRUE(QFile::exists(path("Wall-recovered.st3")));
+    EXPECT_FALSE(QFile::exists(stageFile(1)));
     ProjectFiles::save(opened.project);
-    EXPECT_EQ(crlfLines(readTextFile(path("Wall.kd5d"))).last(), "3");
+    EXPECT_EQ(crlfLines(readTextFile(path("Wall-recovered.kd5d"))).last(), "3");
+    EXPECT_EQ(readTextFile(path("Wall.kd5d")), text);
 }
 
 }  // namespace

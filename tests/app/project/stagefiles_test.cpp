@@ -43,7 +43,7 @@ TEST_F(StageFilesOnDisk, SplitWritesEachBlockAndDeletesStaleStageFiles) {
     put("Wall.kd5d", kTwoStages);
     put("Wall.st3", "stale");
     put("Wall.st5", "stale");
-    StageFiles::splitProjectFile(path("Wall.kd5d"), 2);
+    EXPECT_EQ(StageFiles::splitProjectFile(path("Wall.kd5d"), 2), "");
     EXPECT_EQ(content("Wall.st1"), "Wall\r\n1 0\t1\r\n1\r\n");
     EXPECT_EQ(content("Wall.st2"), " Stage No : 2\r\n1 0\t1\r\n2\r\n");
     EXPECT_FALSE(QFile::exists(path("Wall.st3")));
@@ -52,20 +52,15 @@ TEST_F(StageFilesOnDisk, SplitWritesEachBlockAndDeletesStaleStageFiles) {
 
 TEST_F(StageFilesOnDisk, SplitOfAFileWithFewerBlocksThanAnnouncedReportsAndKeepsTheFound) {
     put("Wall.kd5d", kTwoStages);
-    try {
-        StageFiles::splitProjectFile(path("Wall.kd5d"), 4);
-        ADD_FAILURE() << "no error raised";
-    } catch (const EInOutError& error) {
-        EXPECT_EQ(error.message(),
-                  "The data file holds 2 of the 4 construction stages it announces.");
-    }
+    EXPECT_EQ(StageFiles::splitProjectFile(path("Wall.kd5d"), 4),
+              "The data file holds 2 of the 4 construction stages it announces.");
     EXPECT_TRUE(QFile::exists(path("Wall.st2")));
     EXPECT_FALSE(QFile::exists(path("Wall.st3")));
 }
 
 TEST_F(StageFilesOnDisk, SplitIgnoresBlocksBeyondTheAnnouncedStages) {
     put("Wall.kd5d", kTwoStages);
-    StageFiles::splitProjectFile(path("Wall.kd5d"), 1);
+    EXPECT_EQ(StageFiles::splitProjectFile(path("Wall.kd5d"), 1), "");
     EXPECT_EQ(content("Wall.st1"), "Wall\r\n1 0\t1\r\n1\r\n");
     EXPECT_FALSE(QFile::exists(path("Wall.st2")));
 }
@@ -100,6 +95,41 @@ TEST_F(StageFilesOnDisk, JoinWithAMissingStageFileLeavesTheTargetUntouched) {
     put("Wall.st1", "Wall\r\n1\r\n");
     EXPECT_THROW(StageFiles::joinStageFiles(path("Wall.kd5d"), path("Wall.kd5d"), 2), EInOutError);
     EXPECT_EQ(content("Wall.kd5d"), "old");
+}
+
+// The joined file must split back into the stages it was made of: a stage file that is empty
+// or does not begin its stage would leave the project data file with less than was read.
+TEST_F(StageFilesOnDisk, JoinRefusesStageFilesThatDoNotHoldTheirStage) {
+    struct Case {
+        const char* what;
+        QByteArray first;
+        QByteArray second;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"empty second stage", "Wall\r\n1\r\n", "",
+         "The stage file \"%1\" does not hold stage 2 of the project; \"%2\" was not written."},
+        {"empty first stage", "", " Stage No : 2\r\n2\r\n",
+         "The stage file \"%1\" does not hold stage 1 of the project; \"%2\" was not written."},
+        {"second stage without its mark", "Wall\r\n1\r\n", "Wall\r\n2\r\n",
+         "The stage file \"%1\" does not hold stage 2 of the project; \"%2\" was not written."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        put("Wall.kd5d", "old");
+        put("Wall.st1", c.first);
+        put("Wall.st2", c.second);
+        const int stage = c.first.isEmpty() ? 1 : 2;
+        try {
+            StageFiles::joinStageFiles(path("Wall.kd5d"), path("Wall.kd5d"), 2);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EInOutError& error) {
+            EXPECT_EQ(error.message(),
+                      QString(c.message).arg(StageFiles::stageFileName(path("Wall.kd5d"), stage),
+                                             path("Wall.kd5d")));
+        }
+        EXPECT_EQ(content("Wall.kd5d"), "old");
+    }
 }
 
 }  // namespace

@@ -1,38 +1,14 @@
 #include "app/project/textfile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "app/project/inouterror.h"
+#include "tests/app/filesizelimit.h"
 
 namespace {
-
-// Lets files grow to `bytes` only while it lives, as a full disk would: writes past the
-// limit fail (EFBIG) instead of raising SIGXFSZ.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST(TextFile, AFailedWriteKeepsTheOriginalWhole) {
     QTemporaryDir dir;
@@ -42,7 +18,7 @@ TEST(TextFile, AFailedWriteKeepsTheOriginalWhole) {
 
     const QByteArray larger(8 * 1024, 'x');  // within the write buffer: fails only at the flush
     {
-        const FileSizeLimit diskFull(4096);
+        const TFileSizeLimit diskFull(4096);
         EXPECT_THROW(writeTextFile(file, larger), EInOutError);
     }
     EXPECT_TRUE(readTextFile(file) == original) << "the original was replaced";
