@@ -51,9 +51,7 @@ std::string Publish(const fs::path& run_folder, const EngineNames& names,
     for (std::size_t k = 0; k < outputs.size(); ++k) {
         if (::rename(temporary[k].c_str(), outputs[k].c_str()) != 0) {
             const std::string why = std::strerror(errno);
-            const auto placed = static_cast<std::ptrdiff_t>(k);
-            RemoveAll({temporary.begin() + placed, temporary.end()});
-            RemoveAll({outputs.begin(), outputs.begin() + placed});
+            RemoveAll({temporary.begin() + static_cast<std::ptrdiff_t>(k), temporary.end()});
             return "the output " + outputs[k].string() + " could not be put in place: " + why;
         }
     }

@@ -15,7 +15,8 @@ namespace keldra::run {
 // Copies each output of the run folder to a temporary file in the project's
 // folder and, once all three are written, renames them into place, so that
 // no output is ever half written under its real name. Returns why it could
-// not; then none of them is in place.
+// not; the caller then withdraws the outputs, those already renamed with
+// the older ones.
 [[nodiscard]] std::string Publish(const std::filesystem::path& run_folder, const EngineNames& names,
                                   const ProjectOutputs& files);
 

@@ -157,7 +157,8 @@ TEST_F(PreparedRunTest, AnOutputThatCannotBePublishedLeavesNoneInPlace) {
                                       " could not be put in place: Is a directory");
     EXPECT_EQ(conclusion.withdrawal,
               "no outputs were published; the older outputs of this project were removed, as "
-              "they came from other input: wall.kd5r; the older outputs wall.kd5p could not be "
+              "they came from other input: wall.kd5o, wall.kd5r; the older outputs wall.kd5p "
+              "could not be "
               "removed (Is a directory) and do not belong to this run");
     EXPECT_EQ(FilesIn(projects_), (std::set<std::string>{"wall.kd5d", "wall.kd5p"}));
 }
