@@ -94,7 +94,8 @@ std::string CheckProject(const ProjectOutputs& files) {
 }
 
 // The signals that stop a batch, and a child's end, are taken when the
-// batch waits for them rather than by handlers.
+// batch waits for them rather than by handlers. They stay blocked until the
+// runner exits: a stop that comes after the last run has nothing to stop.
 class Signals {
   public:
     Signals() {
@@ -106,9 +107,6 @@ class Signals {
         sigaction(SIGCHLD, &on_child, nullptr);
         sigprocmask(SIG_BLOCK, &watched_, &previous_);
     }
-    ~Signals() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
-    Signals(const Signals&) = delete;
-    Signals& operator=(const Signals&) = delete;
 
     // The mask the children restore.
     [[nodiscard]] const sigset_t& previous() const { return previous_; }
@@ -158,6 +156,7 @@ class Batch {
         if (!error.empty()) {
             job.failure = error;
             job.status = kUsageOrFiles;
+            job.run.reset();
             return;
         }
         running_[job.child.pid] = &job;
@@ -187,11 +186,11 @@ class Batch {
         job.failure = conclusion.failure;
         job.withdrawal = conclusion.withdrawal;
         if (!conclusion.published) job.status = kNotAnalysed;
-        TellKept(job);
+        Close(job);
     }
 
     // Stops the runs in progress: their children are killed and reaped and
-    // their run folders go with the jobs.
+    // their run folders removed.
     void Abandon() {
         for (auto& [pid, job] : running_) {
             ::kill(pid, SIGKILL);
@@ -199,17 +198,20 @@ class Batch {
             while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) {
             }
             (void)FinishEngineChild(job->child, wait_status);
-            TellKept(*job);
+            Close(*job);
         }
         running_.clear();
-        std::fprintf(stderr, "keldra-run: stopped by %s; runs in progress were abandoned\n",
-                     strsignal(stop_));
+        std::fprintf(stderr,
+                     "keldra-run: stopped by signal %d (%s); the runs in progress were ended\n",
+                     stop_, strsignal(stop_));
     }
 
-    void TellKept(const Job& job) const {
+    // Removes the run folder of a run that ended, or says where it is kept.
+    void Close(Job& job) const {
         if (options_.keep_scratch)
             std::fprintf(stderr, "keldra-run: scratch files of %s kept in %s\n",
                          job.files.project.c_str(), job.run->folder().c_str());
+        job.run.reset();
     }
 
     const Options& options_;

@@ -29,11 +29,12 @@ QString fromPath(const fs::path& path) {
 QString fromText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 // Makes the run folder current for the engine's call and the previous
-// folder current again afterwards, even when that one was renamed meanwhile.
+// folder current again afterwards, also when that one was renamed meanwhile
+// or may only be passed through.
 class TCurrentFolder {
   public:
     explicit TCurrentFolder(const fs::path& folder)
-        : m_previous(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        : m_previous(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)) {
         m_entered = m_previous >= 0 && ::chdir(folder.c_str()) == 0;
     }
     ~TCurrentFolder() {

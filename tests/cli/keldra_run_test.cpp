@@ -467,6 +467,8 @@ TEST_F(KeldraRunScripted, AStopSignalEndsTheRunsAndLeavesNoRunFolders) {
         runner_left.pids.clear();
 
         EXPECT_EQ(out.status, 128 + signal) << out.output;
+        EXPECT_EQ(out.output, "keldra-run: stopped by signal " + std::to_string(signal) + " (" +
+                                  strsignal(signal) + "); the runs in progress were ended\n");
         EXPECT_TRUE(RunFoldersLeft().empty());
         for (pid_t engine : engines.pids)
             EXPECT_NE(kill(engine, 0), 0) << "engine process " << engine << " still runs";
