@@ -311,6 +311,22 @@ TEST(EngineRun, ACompletedRunTellsWhatDidNotClose) {
     }
 }
 
+TEST(EngineRun, AProjectItsOwnOutputsWouldOverwriteIsNotRun) {
+    TMainFormFixture f(fixtureEngineFolder("recording"));
+    prepareProject(f, "Pit.kd5p");
+    f.prompts->fileNames = {f.path("Pit.kd5p")};  // saved under the plot data's name
+    f.form->runAnalysis();
+    ASSERT_EQ(f.form->session().fileName(), f.path("Pit.kd5p"));
+    EXPECT_EQ(f.log.messages,
+              QStringList{"Computations can not be performed.\nThe project file would be "
+                          "overwritten by its own outputs (Pit.kd5o, Pit.kd5p, Pit.kd5r): give it "
+                          "another extension, such as .kd5d."});
+    EXPECT_FALSE(QFileInfo::exists(f.path("Pit.kd5o")));
+    QFile project(f.path("Pit.kd5p"));
+    ASSERT_TRUE(project.open(QIODevice::ReadOnly));
+    EXPECT_GT(project.size(), 0);
+}
+
 TEST(EngineRun, AnEngineOfAnotherReleaseIsReported) {
     TMainFormFixture f(fixtureEngineFolder("inconsistent"));
     prepareProject(f, "Pit.kd5d");
