@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace keldra::run {
 
@@ -20,6 +21,12 @@ bool IsControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
+// A name the engine reads back unchanged from a line of the names file.
+bool PassesUnchanged(std::string_view name) {
+    return name.size() <= kEngineNameLength && std::none_of(name.begin(), name.end(), IsControl) &&
+           (name.empty() || name.back() != ' ');
+}
+
 // A short name that the engine's report shows as one file name: it takes a
 // second character ":" for a drive and a backslash for a separator.
 bool IsPlainFileName(std::string_view name) {
@@ -28,11 +35,6 @@ bool IsPlainFileName(std::string_view name) {
 }
 
 }  // namespace
-
-bool PassesUnchanged(std::string_view name) {
-    return name.size() <= kEngineNameLength && std::none_of(name.begin(), name.end(), IsControl) &&
-           (name.empty() || name.back() != ' ');
-}
 
 EngineNames EngineNamesFor(const ProjectOutputs& files) {
     EngineNames names;

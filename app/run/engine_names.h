@@ -11,7 +11,6 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 #include "app/run/project_outputs.h"
 
@@ -32,8 +31,5 @@ struct EngineNames {
 
 // The five lines of NAMES.dat.
 [[nodiscard]] std::string NamesFileText(const EngineNames& names);
-
-// A name the engine reads back unchanged from a line of the names file.
-[[nodiscard]] bool PassesUnchanged(std::string_view name);
 
 }  // namespace keldra::run

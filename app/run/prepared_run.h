@@ -34,7 +34,6 @@ class PreparedRun {
     // Why the run cannot start.
     [[nodiscard]] const std::string& error() const { return error_; }
     [[nodiscard]] const std::filesystem::path& folder() const { return folder_.path(); }
-    [[nodiscard]] const ProjectOutputs& files() const { return files_; }
 
     // After the engine: `failure` is empty when its entry completed. Then the
     // outputs are published; otherwise, or when publishing fails, the older
