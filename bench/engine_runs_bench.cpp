@@ -4,19 +4,20 @@
 // machine has one, so the figures show the engine rather than the disk.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
+#include <keldra/ikeldra.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "app/run/engine_names.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-using Entry = std::int32_t (*)(std::int32_t);
 
 fs::path LibraryPath() {
     return fs::read_symlink("/proc/self/exe").parent_path() / "libKeldraEngine.so";
@@ -30,8 +31,8 @@ class RunDirectory {
         pattern += "/keldra-bench-XXXXXX";
         dir_ = mkdtemp(pattern.data());
         std::ofstream(dir_ / "wall.kd5d", std::ios::binary) << project;
-        std::ofstream names(dir_ / "NAMES.dat");
-        names << "2015.5.6\n";
+        std::ofstream names(dir_ / keldra::run::kNamesFile);
+        names << keldra::run::kVersionLine << "\n";
         for (const char* ext : {".kd5d", ".kd5o", ".kd5p", ".kd5r"})
             names << (dir_ / ("wall" + std::string(ext))).string() << "\n";
     }
@@ -55,8 +56,8 @@ void RunProject(benchmark::State& state, const std::string& project) {
             state.SkipWithError(dlerror());
             break;
         }
-        auto entry = reinterpret_cast<Entry>(dlsym(handle, "IKELDRA"));
-        benchmark::DoNotOptimize(entry(6));
+        auto entry = reinterpret_cast<keldra::entry::Function>(dlsym(handle, keldra::entry::kName));
+        benchmark::DoNotOptimize(entry(keldra::entry::kInterfaceVersion));
         dlclose(handle);
     }
     fs::current_path(cwd);

@@ -1,15 +1,18 @@
 #include "cli/engine_child.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <keldra/ikeldra.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+
+#include "app/run/entry_result.h"
 
 namespace keldra::cli {
 
@@ -17,45 +20,47 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kVersion = "2015.5.6";
-constexpr std::int32_t kInterfaceVersion = 6;
+// What the child tells its parent through the pipe before it ends. A child
+// that ends without telling did not come back from the entry.
+enum class Stage : std::int32_t { kReturned, kNoRunFolder, kNoLibrary, kNoEntry };
+struct ChildReport {
+    Stage stage;
+    std::int32_t result;
+};
 
-// Exit codes of the child besides the entry's own result.
-constexpr int kNoScratchDirectory = 10;
-constexpr int kNoLibrary = 11;
-constexpr int kNoEntry = 12;
+[[noreturn]] void Tell(int pipe, Stage stage, std::int32_t result = 0) {
+    const ChildReport report{stage, result};
+    const bool told = ::write(pipe, &report, sizeof report) == sizeof report;
+    std::fflush(nullptr);  // the engine's progress lines
+    _exit(told ? 0 : 1);
+}
 
-[[noreturn]] void RunChild(const std::string& scratch, const std::string& library) {
-    if (chdir(scratch.c_str()) != 0) _exit(kNoScratchDirectory);
+[[noreturn]] void RunChild(const fs::path& folder, const std::string& library, int pipe,
+                           const sigset_t& signal_mask) {
+    for (int signal : {SIGCHLD, SIGINT, SIGTERM}) std::signal(signal, SIG_DFL);
+    sigprocmask(SIG_SETMASK, &signal_mask, nullptr);
+    if (chdir(folder.c_str()) != 0) Tell(pipe, Stage::kNoRunFolder);
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         std::fprintf(stderr, "keldra-run: %s\n", dlerror());
-        _exit(kNoLibrary);
+        Tell(pipe, Stage::kNoLibrary);
     }
-    using Entry = std::int32_t (*)(std::int32_t);
-    auto entry = reinterpret_cast<Entry>(dlsym(handle, "IKELDRA"));
-    if (entry == nullptr) _exit(kNoEntry);
-    const std::int32_t result = entry(kInterfaceVersion);
-    dlclose(handle);
-    std::fflush(nullptr);
-    _exit(result == 0 ? 0 : 1);
+    auto entry = reinterpret_cast<entry::Function>(dlsym(handle, entry::kName));
+    if (entry == nullptr) Tell(pipe, Stage::kNoEntry);
+    Tell(pipe, Stage::kReturned, entry(entry::kInterfaceVersion));
 }
 
-std::string TempDirectory() {
-    const char* tmp = std::getenv("TMPDIR");
-    return tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+std::string DescribeEnd(int wait_status) {
+    if (WIFSIGNALED(wait_status)) {
+        const int signal = WTERMSIG(wait_status);
+        return "the engine process was killed by signal " + std::to_string(signal) + " (" +
+               strsignal(signal) + ")";
+    }
+    return "the engine process ended with exit status " + std::to_string(WEXITSTATUS(wait_status)) +
+           " before " + entry::kName + " returned";
 }
 
 }  // namespace
-
-ProjectFiles FilesFor(const std::string& project) {
-    const fs::path path = fs::absolute(project).lexically_normal();
-    fs::path stem = path;
-    auto with = [&](const char* extension) {
-        return fs::path(stem).replace_extension(extension).string();
-    };
-    return {path.string(), with(".kd5o"), with(".kd5p"), with(".kd5r")};
-}
 
 std::string EngineLibraryPath() {
     std::error_code error;
@@ -64,50 +69,50 @@ std::string EngineLibraryPath() {
     return (self.parent_path() / "libKeldraEngine.so").string();
 }
 
-EngineRun StartEngineRun(const ProjectFiles& files, const std::string& library) {
-    EngineRun run;
-    std::string pattern = TempDirectory() + "/keldra-run-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        run.error =
-            "cannot create a scratch directory in " + TempDirectory() + ": " + std::strerror(errno);
-        return run;
-    }
-    run.scratch = pattern;
-    {
-        std::ofstream names(run.scratch + "/NAMES.dat");
-        names << kVersion << '\n'
-              << files.project << '\n'
-              << files.report << '\n'
-              << files.plot << '\n'
-              << files.notes << '\n';
-        if (!names) {
-            run.error = "cannot write the names file in " + run.scratch;
-            return run;
-        }
+EngineChild StartEngineChild(const fs::path& folder, const std::string& library,
+                             const sigset_t& signal_mask) {
+    EngineChild child;
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        child.error = std::string("cannot start the engine: ") + std::strerror(errno);
+        return child;
     }
     std::fflush(nullptr);
-    run.pid = fork();
-    if (run.pid == 0) RunChild(run.scratch, library);
-    if (run.pid < 0) run.error = std::string("cannot start the engine: ") + std::strerror(errno);
-    return run;
+    child.pid = fork();
+    if (child.pid == 0) {
+        ::close(ends[0]);
+        RunChild(folder, library, ends[1], signal_mask);
+    }
+    ::close(ends[1]);
+    if (child.pid < 0) {
+        child.error = std::string("cannot start the engine: ") + std::strerror(errno);
+        ::close(ends[0]);
+        return child;
+    }
+    child.report_pipe = ends[0];
+    return child;
 }
 
-std::string DescribeExit(int wait_status) {
-    if (WIFSIGNALED(wait_status)) {
-        return std::string("the engine ended on signal ") + strsignal(WTERMSIG(wait_status));
-    }
-    switch (WEXITSTATUS(wait_status)) {
-        case 0:
-            return {};
-        case kNoScratchDirectory:
-            return "the engine could not enter its scratch directory";
-        case kNoLibrary:
+std::string FinishEngineChild(EngineChild& child, int wait_status) {
+    ChildReport report{};
+    ssize_t n = 0;
+    do {
+        n = ::read(child.report_pipe, &report, sizeof report);
+    } while (n < 0 && errno == EINTR);
+    ::close(child.report_pipe);
+    child.report_pipe = -1;
+    if (n != sizeof report) return DescribeEnd(wait_status);
+    switch (report.stage) {
+        case Stage::kReturned:
+            return run::DescribeEntryResult(report.result);
+        case Stage::kNoRunFolder:
+            return "the engine process could not enter its run folder";
+        case Stage::kNoLibrary:
             return "libKeldraEngine.so could not be loaded";
-        case kNoEntry:
-            return "libKeldraEngine.so has no entry IKELDRA";
-        default:
-            return "the engine and this runner do not belong together (IKELDRA returned 1)";
+        case Stage::kNoEntry:
+            return std::string("libKeldraEngine.so has no entry ") + entry::kName;
     }
+    return DescribeEnd(wait_status);
 }
 
 }  // namespace keldra::cli

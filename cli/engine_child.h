@@ -1,37 +1,32 @@
-// One engine run in a child process: a private scratch directory holds the
-// names file and the engine's scratch files, so parallel runs never collide,
-// and the child loads the engine library afresh, so every run starts from
-// the engine's zero state.
+// One engine run in a child process: the child enters the run's private
+// folder and loads the engine library afresh, so every run starts from the
+// engine's zero state and parallel runs never share a file.
 #pragma once
 
+#include <signal.h>
 #include <sys/types.h>
 
+#include <filesystem>
 #include <string>
 
 namespace keldra::cli {
 
-struct ProjectFiles {
-    std::string project;              // absolute path of the .kd5d
-    std::string report, plot, notes;  // next to it: .kd5o, .kd5p, .kd5r
-};
-
-// The output files that belong to `project` (made absolute).
-[[nodiscard]] ProjectFiles FilesFor(const std::string& project);
-
 // libKeldraEngine.so in the folder of the running program.
 [[nodiscard]] std::string EngineLibraryPath();
 
-struct EngineRun {
+struct EngineChild {
     pid_t pid = -1;
-    std::string scratch;  // the child's working directory
-    std::string error;    // why the run could not be started
+    int report_pipe = -1;  // read end: how far the child came, and the entry's result
+    std::string error;     // why the child could not be started
 };
 
-// Creates the scratch directory with NAMES.dat and forks the child that calls
-// IKELDRA(6) there.
-[[nodiscard]] EngineRun StartEngineRun(const ProjectFiles& files, const std::string& library);
+// Forks the child that calls the engine's entry in `folder`. The child
+// takes `signal_mask` as its own and the default handling of every signal.
+[[nodiscard]] EngineChild StartEngineChild(const std::filesystem::path& folder,
+                                           const std::string& library, const sigset_t& signal_mask);
 
-// The child's outcome after waitpid: empty when the entry returned 0.
-[[nodiscard]] std::string DescribeExit(int wait_status);
+// After waitpid: empty when the entry completed, otherwise what ended the
+// run, as it happened. Closes the child's pipe.
+[[nodiscard]] std::string FinishEngineChild(EngineChild& child, int wait_status);
 
 }  // namespace keldra::cli

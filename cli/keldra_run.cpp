@@ -2,29 +2,41 @@
 //
 // Runs the engine on each project, in up to N child processes at a time, and
 // prints per problem the label, iterations, whether the solution closed, the
-// report's warnings and the largest deflection, moment and shear. The report,
-// plot data and run notes are written next to each project.
+// report's warnings and the largest deflection, moment and shear. Each run
+// works in a private run folder under $TMPDIR (or /tmp); the report, plot
+// data and run notes of a completed run are then put next to the project.
+// A run that fails leaves no outputs there: the older ones are removed.
 //
 // Exit status: 0 every problem of every project analysed and closed; 1 a run
-// stopped on an input error or did not close; 2 usage or file errors.
+// failed, stopped on an input error or did not close; 2 usage or file errors;
+// 128 + the signal when SIGINT or SIGTERM stopped the batch.
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/run/output_claims.h"
+#include "app/run/prepared_run.h"
+#include "app/run/project_outputs.h"
+#include "app/run/report_summary.h"
+#include "app/run/run_folder.h"
 #include "cli/engine_child.h"
-#include "cli/report_summary.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace keldra::cli;
+using namespace keldra::run;
 
 constexpr int kAllClosed = 0;
 constexpr int kNotAnalysed = 1;
@@ -60,16 +72,159 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 struct Job {
-    ProjectFiles files;
-    EngineRun run;
-    std::string failure;  // the run could not be made or the engine failed
+    ProjectOutputs files;
+    std::unique_ptr<PreparedRun> run;
+    EngineChild child;
+    std::string failure;     // the project could not run, or its run failed
+    std::string withdrawal;  // what became of the older outputs after a failed run
     int status = kAllClosed;
 };
 
+// A project that cannot be run says why; the batch goes on with the others.
+std::string CheckProject(const ProjectOutputs& files) {
+    std::error_code error;
+    const fs::file_status status = fs::status(files.project, error);
+    if (status.type() == fs::file_type::not_found) return "no such project file";
+    if (error) return "cannot read the project file: " + error.message();
+    // A FIFO or a device would block or never end when opened.
+    if (!fs::is_regular_file(status)) return "the project is not a regular file";
+    if (::access(files.project.c_str(), R_OK) != 0)
+        return std::string("cannot read the project file: ") + std::strerror(errno);
+    return SelfOverwrite(files);
+}
+
+// The signals that stop a batch, and a child's end, are taken when the
+// batch waits for them rather than by handlers. They stay blocked until the
+// runner exits: a stop that comes after the last run has nothing to stop.
+class Signals {
+  public:
+    Signals() {
+        sigemptyset(&watched_);
+        for (int signal : {SIGINT, SIGTERM, SIGCHLD}) sigaddset(&watched_, signal);
+        // A blocked SIGCHLD must stay pending, which an ignored one need not.
+        struct sigaction on_child {};
+        on_child.sa_handler = [](int) {};
+        sigaction(SIGCHLD, &on_child, nullptr);
+        sigprocmask(SIG_BLOCK, &watched_, &previous_);
+    }
+
+    // The mask the children restore.
+    [[nodiscard]] const sigset_t& previous() const { return previous_; }
+    // Waits for a child's end or a stop; returns the stop signal or 0.
+    [[nodiscard]] int Wait() const {
+        const int signal = sigwaitinfo(&watched_, nullptr);
+        return signal == SIGINT || signal == SIGTERM ? signal : 0;
+    }
+
+  private:
+    sigset_t watched_{}, previous_{};
+};
+
+class Batch {
+  public:
+    Batch(const Options& options, std::string library)
+        : options_(options), library_(std::move(library)) {}
+
+    // Runs every job that may run; returns the signal that stopped the
+    // batch, or 0.
+    int Run(std::vector<Job>& jobs) {
+        OutputClaims claims;
+        const fs::path base = TemporaryBase();
+        for (Job& job : jobs) {
+            job.failure = CheckProject(job.files);
+            if (job.failure.empty()) job.failure = claims.Claim(job.files);
+            if (!job.failure.empty()) {
+                job.status = kUsageOrFiles;
+                continue;
+            }
+            while (stop_ == 0 && static_cast<int>(running_.size()) >= options_.jobs) WaitForChild();
+            if (stop_ != 0) break;
+            Start(job, base);
+        }
+        while (stop_ == 0 && !running_.empty()) WaitForChild();
+        if (stop_ != 0) Abandon();
+        return stop_;
+    }
+
+  private:
+    void Start(Job& job, const fs::path& base) {
+        job.run = std::make_unique<PreparedRun>(job.files, base);
+        if (options_.keep_scratch) job.run->KeepFolder();
+        if (job.run->ready())
+            job.child = StartEngineChild(job.run->folder(), library_, signals_.previous());
+        const std::string& error = job.run->ready() ? job.child.error : job.run->error();
+        if (!error.empty()) {
+            job.failure = error;
+            job.status = kUsageOrFiles;
+            job.run.reset();
+            return;
+        }
+        running_[job.child.pid] = &job;
+    }
+
+    void WaitForChild() {
+        for (;;) {
+            int wait_status = 0;
+            const pid_t pid = waitpid(-1, &wait_status, WNOHANG);
+            if (pid > 0) {
+                Finish(pid, wait_status);
+                return;
+            }
+            if (pid < 0 && errno == ECHILD) return;
+            stop_ = signals_.Wait();
+            if (stop_ != 0) return;
+        }
+    }
+
+    void Finish(pid_t pid, int wait_status) {
+        const auto it = running_.find(pid);
+        if (it == running_.end()) return;
+        Job& job = *it->second;
+        running_.erase(it);
+        const RunConclusion conclusion =
+            job.run->Conclude(FinishEngineChild(job.child, wait_status));
+        job.failure = conclusion.failure;
+        job.withdrawal = conclusion.withdrawal;
+        if (!conclusion.published) job.status = kNotAnalysed;
+        Close(job);
+    }
+
+    // Stops the runs in progress: their children are killed and reaped and
+    // their run folders removed.
+    void Abandon() {
+        for (auto& [pid, job] : running_) {
+            ::kill(pid, SIGKILL);
+            int wait_status = 0;
+            while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) {
+            }
+            (void)FinishEngineChild(job->child, wait_status);
+            Close(*job);
+        }
+        running_.clear();
+        std::fprintf(stderr,
+                     "keldra-run: stopped by signal %d (%s); the runs in progress were ended\n",
+                     stop_, strsignal(stop_));
+    }
+
+    // Removes the run folder of a run that ended, or says where it is kept.
+    void Close(Job& job) const {
+        if (options_.keep_scratch)
+            std::fprintf(stderr, "keldra-run: scratch files of %s kept in %s\n",
+                         job.files.project.c_str(), job.run->folder().c_str());
+        job.run.reset();
+    }
+
+    const Options& options_;
+    const std::string library_;
+    const Signals signals_;
+    std::map<pid_t, Job*> running_;
+    int stop_ = 0;
+};
+
 std::string Value(const Extreme& e, const std::string& unit, const std::string& length) {
-    char text[120];
-    std::snprintf(text, sizeof text, "%10.3E %-9s at depth %9.3E %s", e.value, unit.c_str(),
-                  e.depth, length.c_str());
+    char text[160];
+    std::snprintf(text, sizeof text, "%10s %-9s at depth %9s %s", e.value_text.c_str(),
+                  unit.c_str(), e.depth_text.c_str(), length.c_str());
     return text;
 }
 
@@ -78,11 +233,12 @@ int Report(const Job& job) {
     std::printf("%s\n", job.files.project.c_str());
     if (!job.failure.empty()) {
         std::printf("  error: %s\n", job.failure.c_str());
+        if (!job.withdrawal.empty()) std::printf("  %s\n", job.withdrawal.c_str());
         return job.status;
     }
     std::ifstream in(job.files.report);
     if (!in) {
-        std::printf("  error: no report was written (%s)\n", job.files.report.c_str());
+        std::printf("  error: the report %s cannot be read\n", job.files.report.c_str());
         return kNotAnalysed;
     }
     const RunSummary summary = SummariseReport(in);
@@ -107,30 +263,6 @@ int Report(const Job& job) {
     return status;
 }
 
-bool CheckProject(Job& job) {
-    std::ifstream probe(job.files.project);
-    if (fs::is_regular_file(job.files.project) && probe) return true;
-    job.failure =
-        fs::exists(job.files.project) ? "cannot read the project file" : "no such project file";
-    job.status = kUsageOrFiles;
-    return false;
-}
-
-void Finish(Job& job, int wait_status, bool keep_scratch) {
-    const std::string exit = DescribeExit(wait_status);
-    if (!exit.empty()) {
-        job.failure = exit;
-        job.status = kNotAnalysed;
-    }
-    if (keep_scratch) {
-        std::fprintf(stderr, "keldra-run: scratch files of %s kept in %s\n",
-                     job.files.project.c_str(), job.run.scratch.c_str());
-    } else if (!job.run.scratch.empty()) {
-        std::error_code ignored;
-        fs::remove_all(job.run.scratch, ignored);
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,40 +272,18 @@ int main(int argc, char** argv) {
         return kUsageOrFiles;
     }
     const std::string library = EngineLibraryPath();
-    if (!fs::exists(library)) {
+    std::error_code error;
+    if (!fs::is_regular_file(library, error)) {
         std::fprintf(stderr, "keldra-run: %s not found\n", library.c_str());
         return kUsageOrFiles;
     }
     std::vector<Job> jobs;
-    for (const std::string& project : options.projects)
-        jobs.push_back({FilesFor(project), {}, {}, kAllClosed});
-
-    std::map<pid_t, std::size_t> running;
-    auto wait_one = [&] {
-        int wait_status = 0;
-        const pid_t pid = wait(&wait_status);
-        if (pid <= 0) return;
-        const auto it = running.find(pid);
-        if (it == running.end()) return;
-        Finish(jobs[it->second], wait_status, options.keep_scratch);
-        running.erase(it);
-    };
-    for (std::size_t k = 0; k < jobs.size(); ++k) {
-        Job& job = jobs[k];
-        if (!CheckProject(job)) continue;
-        while (static_cast<int>(running.size()) >= options.jobs) wait_one();
-        job.run = StartEngineRun(job.files, library);
-        if (!job.run.error.empty()) {
-            job.failure = job.run.error;
-            job.status = kUsageOrFiles;
-            std::error_code ignored;
-            if (!job.run.scratch.empty()) fs::remove_all(job.run.scratch, ignored);
-            continue;
-        }
-        running[job.run.pid] = k;
+    for (const std::string& project : options.projects) {
+        Job& job = jobs.emplace_back();
+        job.files = OutputsOf(project);
     }
-    while (!running.empty()) wait_one();
 
+    if (const int stop = Batch(options, library).Run(jobs); stop != 0) return 128 + stop;
     int status = kAllClosed;
     for (const Job& job : jobs) {
         const int project_status = Report(job);

@@ -1,57 +1,54 @@
 #include "app/main/enginerun.h"
 
+#include <fcntl.h>
+#include <keldra/ikeldra.h>
+#include <unistd.h>
+
 #include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <cstdint>
+#include <filesystem>
 #include <utility>
 
 #include "app/main/dynamiclibrary.h"
+#include "app/run/entry_result.h"
+#include "app/run/prepared_run.h"
+#include "app/run/run_folder.h"
 
 namespace {
 
-using TEngineEntry = std::int32_t (*)(std::int32_t);
+namespace fs = std::filesystem;
 
-const char* const kVersion = "2015.5.6";
-constexpr std::int32_t kResultInconsistent = 1;
+fs::path toPath(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
-QString withSuffix(const QString& file, const char* suffix) {
-    const QFileInfo info(file);
-    return info.dir().filePath(info.completeBaseName() + suffix);
+QString fromPath(const fs::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
-// Writes the names file: the version, then the project data file, the
-// report, the plot-data file and the run notes, one full path per line.
-[[nodiscard]] bool writeNamesFile(const QString& path, const TRunFiles& files, QString& error) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        error = out.errorString();
-        return false;
-    }
-    for (const QString& line :
-         {QString(kVersion), files.projectFile, files.report, files.plotData, files.runNotes})
-        out.write(QFile::encodeName(line) + '\n');
-    if (!out.commit()) {
-        error = out.errorString();
-        return false;
-    }
-    return true;
-}
+QString fromText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
-// Removes the names file however the run ends once it was written.
-class TNamesFileGuard {
+// Makes the run folder current for the engine's call and the previous
+// folder current again afterwards, also when that one was renamed meanwhile
+// or may only be passed through.
+class TCurrentFolder {
   public:
-    explicit TNamesFileGuard(QString path) : m_path(std::move(path)) {}
-    ~TNamesFileGuard() { QFile::remove(m_path); }
-    TNamesFileGuard(const TNamesFileGuard&) = delete;
-    TNamesFileGuard& operator=(const TNamesFileGuard&) = delete;
+    explicit TCurrentFolder(const fs::path& folder)
+        : m_previous(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)) {
+        m_entered = m_previous >= 0 && ::chdir(folder.c_str()) == 0;
+    }
+    ~TCurrentFolder() {
+        if (m_entered) (void)::fchdir(m_previous);
+        if (m_previous >= 0) ::close(m_previous);
+    }
+    TCurrentFolder(const TCurrentFolder&) = delete;
+    TCurrentFolder& operator=(const TCurrentFolder&) = delete;
+
+    [[nodiscard]] bool entered() const { return m_entered; }
 
   private:
-    QString m_path;
+    int m_previous;
+    bool m_entered = false;
 };
 
 class TWaitCursor {
@@ -73,57 +70,65 @@ class TRunningFlag {
     bool& m_flag;
 };
 
-}  // namespace
-
-TRunFiles TRunFiles::forProject(const QString& projectFile) {
-    const QString full = QFileInfo(projectFile).absoluteFilePath();
-    return {full, withSuffix(full, ".kd5o"), withSuffix(full, ".kd5p"), withSuffix(full, ".kd5r")};
-}
-
-TEngineRunner::TEngineRunner(QString programFolder) : m_programFolder(std::move(programFolder)) {}
-
-QString TEngineRunner::workingFolder() const {
-    if (QFileInfo(m_programFolder).isWritable()) return m_programFolder;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(data);
-    return data;
-}
-
-QString TEngineRunner::libraryPath() const { return QDir(m_programFolder).filePath(kLibraryFile); }
-
-TRunResult TEngineRunner::run(const TRunFiles& files) {
-    if (m_running) return {TRunOutcome::AlreadyRunning, {}};
-    const TRunningFlag running(m_running);
-
-    const QString folder = workingFolder();
-    QDir::setCurrent(folder);
-    const QString namesFile = QDir(folder).filePath(kNamesFile);
-    QString error;
-    if (!writeNamesFile(namesFile, files, error))
-        return {TRunOutcome::NamesFileFailed,
-                "The names file " + namesFile + " could not be written: " + error};
-    const TNamesFileGuard removeNamesFile(namesFile);
-
-    TDynamicLibrary engine(libraryPath().toStdString());
-    TEngineEntry entry = nullptr;
+// Loads the engine and takes its entry; `error` says why it could not.
+keldra::entry::Function openEngine(TDynamicLibrary& engine, QString& error) {
     try {
         engine.open();
-        entry = reinterpret_cast<TEngineEntry>(engine.entryAddress(kEntryName));
+        auto entry =
+            reinterpret_cast<keldra::entry::Function>(engine.entryAddress(keldra::entry::kAlias));
+        if (!entry) error = QStringLiteral("the library has no entry ") + keldra::entry::kAlias;
+        return entry;
     } catch (const EDLLError& e) {
         // A library file that is not there only shows in the loader's message.
         std::string why = e.detail().empty() ? engine.lastError() : e.detail();
         if (why.empty()) why = e.what();
-        return {TRunOutcome::LibraryFailed, QString::fromStdString(why)};
+        error = QString::fromStdString(why);
+        return nullptr;
     }
-    if (!entry)
-        return {TRunOutcome::LibraryFailed,
-                QStringLiteral("the library has no entry ") + kEntryName};
+}
 
-    std::int32_t result = 0;
+// The engine's result, or why it could not be called in the run folder.
+std::string callEngine(keldra::entry::Function entry, const fs::path& folder,
+                       std::int32_t& result) {
+    const TCurrentFolder inRunFolder(folder);
+    if (!inRunFolder.entered()) return "the run folder " + folder.string() + " cannot be entered";
+    const TWaitCursor wait;
+    result = entry(keldra::entry::kInterfaceVersion);
+    return keldra::run::DescribeEntryResult(result);
+}
+
+}  // namespace
+
+TRunFiles TRunFiles::forProject(const QString& projectFile) {
+    const keldra::run::ProjectOutputs files = keldra::run::OutputsOf(toPath(projectFile));
+    return {fromPath(files.project), fromPath(files.report), fromPath(files.plot),
+            fromPath(files.notes)};
+}
+
+TEngineRunner::TEngineRunner(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+
+QString TEngineRunner::libraryPath() const { return QDir(m_programFolder).filePath(kLibraryFile); }
+
+TRunResult TEngineRunner::run(const TRunFiles& files) {
+    if (m_running) return {TRunOutcome::AlreadyRunning, {}, {}};
+    const TRunningFlag running(m_running);
+
+    keldra::run::PreparedRun prepared(keldra::run::OutputsOf(toPath(files.projectFile)),
+                                      keldra::run::TemporaryBase());
+    if (!prepared.ready()) return {TRunOutcome::NotStarted, fromText(prepared.error()), {}};
+
+    std::int32_t result = keldra::entry::kCompleted;
+    std::string failure;
     {
-        const TWaitCursor wait;
-        result = entry(kInterfaceVersion);
+        TDynamicLibrary engine(libraryPath().toStdString());
+        QString error;
+        const keldra::entry::Function entry = openEngine(engine, error);
+        if (!entry) return {TRunOutcome::LibraryFailed, error, {}};
+        failure = callEngine(entry, prepared.folder(), result);
     }
-    if (result == kResultInconsistent) return {TRunOutcome::Inconsistent, {}};
-    return {TRunOutcome::Completed, {}};
+    const keldra::run::RunConclusion conclusion = prepared.Conclude(failure);
+    if (conclusion.published) return {TRunOutcome::Completed, {}, {}};
+    const TRunOutcome outcome =
+        result == keldra::entry::kInconsistent ? TRunOutcome::Inconsistent : TRunOutcome::Failed;
+    return {outcome, fromText(conclusion.failure), fromText(conclusion.withdrawal)};
 }

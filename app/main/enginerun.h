@@ -1,6 +1,9 @@
-// One analysis run: the names file, loading the engine library from the
-// program's folder, the call of its entry on the calling (user-interface)
-// thread, unloading, and removing the names file.
+// One analysis run of the desktop program: the engine library is loaded
+// afresh from the program's folder and its entry called on the calling
+// (user-interface) thread, in a private run folder of its own, so that runs
+// of two programs never share a file and nothing is written in the program's
+// folder. Only a completed run's outputs are put next to the project; after
+// any other end the project's older outputs are removed.
 #pragma once
 
 #include <QString>
@@ -16,16 +19,18 @@ struct TRunFiles {
 };
 
 enum class TRunOutcome {
-    Completed,        // the engine returned; its report tells how the analysis went
-    Inconsistent,     // the engine does not belong to this program (result 1)
-    AlreadyRunning,   // a run is in progress
-    NamesFileFailed,  // the names file could not be written
-    LibraryFailed,    // the library could not be loaded or has no entry
+    Completed,       // the run's outputs are next to the project; its report tells the rest
+    Inconsistent,    // the engine does not belong to this program (result 1)
+    Failed,          // the engine did not complete, or its outputs could not be put in place
+    AlreadyRunning,  // a run is in progress
+    NotStarted,      // the project may not run, or its run folder could not be made
+    LibraryFailed,   // the library could not be loaded or has no entry
 };
 
 struct TRunResult {
     TRunOutcome outcome = TRunOutcome::Completed;
-    QString detail;  // the loader's or the file system's explanation
+    QString detail;      // why: the loader's, the file system's or the engine's explanation
+    QString withdrawal;  // after a run without outputs: what became of the older outputs
 };
 
 class TEngineRunner {
@@ -33,21 +38,16 @@ class TEngineRunner {
     // The engine library is looked for in `programFolder`.
     explicit TEngineRunner(QString programFolder);
 
-    // The folder the engine runs in: the names file and the engine's scratch
-    // files land there. The program's folder when it is writable, otherwise
-    // the user's data folder for the program.
-    [[nodiscard]] QString workingFolder() const;
     [[nodiscard]] QString libraryPath() const;
 
-    // Makes the working folder current, writes the names file, loads the
-    // engine, calls it with the interface version 6 under the wait cursor,
-    // unloads it and deletes the names file. The working folder stays current.
+    // Prepares the run folder (names file, and a copy of the project when
+    // its path cannot be handed to the engine), loads the engine, calls it
+    // with the run folder current under the wait cursor, makes the previous
+    // folder current again, unloads it, publishes or withdraws the outputs
+    // and removes the run folder.
     [[nodiscard]] TRunResult run(const TRunFiles& files);
 
-    static constexpr const char* kNamesFile = "NAMES.dat";
     static constexpr const char* kLibraryFile = "libKeldraEngine.so";
-    static constexpr const char* kEntryName = "_IKELDRA";
-    static constexpr int kInterfaceVersion = 6;
 
   private:
     QString m_programFolder;

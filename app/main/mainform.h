@@ -130,11 +130,14 @@ class TMainForm : public QMainWindow {
     void closeChildWindows();
 
     [[nodiscard]] bool inputChecksPass();
-    void reportRun(const TRunResult& result);
+    void reportRun(const TRunResult& result, const TRunFiles& files);
     // Loads the project's plot-data file, when it exists, into the result
     // graphs and sets whether results are loaded. With showErrors a failure
     // is reported to the user (after a run), else it is silent (on open).
     void loadResults(bool showErrors);
+    // After a run without results: the graphs of an earlier run are emptied
+    // so that they cannot pass for this run's.
+    void forgetResults();
     void openInEditor(const QString& file);
     void showUserGuide();
     void showAbout();

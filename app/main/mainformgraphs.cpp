@@ -73,6 +73,11 @@ void TMainForm::loadResults(bool showErrors) {
     m_resultsLoaded = LoadPlotData(m_graphs, plotData, plotProjectOf(m_session.project()), report);
 }
 
+void TMainForm::forgetResults() {
+    m_resultsLoaded = false;
+    for (TGraphPlot* graph : m_graphs.all()) graph->ClearPoints();
+}
+
 void TMainForm::fillGraphEnabling(TEnablingState& state) {
     for (int g = 0; g < kGraphCount; ++g)
         state.graphHasCurves[g] = graphOf(TGraph(g)).HasDrawableCurves();

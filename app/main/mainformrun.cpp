@@ -1,12 +1,17 @@
 // The analysis run of the main window, the text editor and help.
+#include <keldra/ikeldra.h>
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <fstream>
 
 #include "app/main/mainform.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
+#include "app/run/report_summary.h"
 
 namespace {
 
@@ -18,13 +23,42 @@ const char* const kInconsistent =
     "Install the desktop program and libKeldraEngine.so from the same KELDRA release, "
     "in one folder.";
 
+QString capitalised(const QString& text) {
+    return text.isEmpty() ? text : text.front().toUpper() + text.mid(1);
+}
+
+// The run code words its explanations to follow a colon; a message box shows
+// each as a sentence of its own.
+QString sentence(const QString& text) { return capitalised(text) + "."; }
+
+// What a completed run did not close: the report's stop message and the
+// warnings of the problems whose solution did not close, one a line.
+QStringList unclosedNotes(const QString& reportFile) {
+    std::ifstream report(QFile::encodeName(reportFile).toStdString());
+    const keldra::run::RunSummary summary = keldra::run::SummariseReport(report);
+    QStringList notes;
+    for (const keldra::run::ProblemSummary& problem : summary.problems) {
+        if (problem.closed) continue;
+        const QString label = capitalised(QString::fromStdString(problem.label));
+        for (const std::string& warning : problem.warnings)
+            notes << label + ": " + QString::fromLocal8Bit(warning);
+    }
+    for (const std::string& line : summary.stop) notes << QString::fromLocal8Bit(line);
+    return notes;
+}
+
+QString completedMessage(const QString& reportFile) {
+    const QStringList notes = unclosedNotes(reportFile);
+    return notes.isEmpty() ? QString(kCompleted) : kCompleted + QString("\n\n") + notes.join('\n');
+}
+
 }  // namespace
 
 void TMainForm::runAnalysis() {
     if (!fileSave() || m_session.isNew()) return;
     if (!inputChecksPass()) return;
     const TRunFiles files = TRunFiles::forProject(m_session.fileName());
-    reportRun(m_engine.run(files));
+    reportRun(m_engine.run(files), files);
 }
 
 bool TMainForm::inputChecksPass() {
@@ -33,22 +67,31 @@ bool TMainForm::inputChecksPass() {
     return !problem;
 }
 
-void TMainForm::reportRun(const TRunResult& result) {
+void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
     switch (result.outcome) {
         case TRunOutcome::AlreadyRunning:
             m_prompts->information(this, "Attempt to reinitialize DLL");
             return;
-        case TRunOutcome::NamesFileFailed:
-            m_prompts->information(this, result.detail);
+        case TRunOutcome::NotStarted:
+            m_prompts->information(
+                this, "Computations can not be performed.\n" + sentence(result.detail));
             return;
         case TRunOutcome::LibraryFailed:
             m_prompts->information(this, "Attempt to initialize DLL failed", result.detail);
             return;
         case TRunOutcome::Inconsistent:
-            m_prompts->information(this, kInconsistent);
+            m_prompts->information(this,
+                                   kInconsistent + QString("\n") + sentence(result.withdrawal));
+            forgetResults();
+            break;
+        case TRunOutcome::Failed:
+            m_prompts->information(this, "Computations did not complete.\n" +
+                                             sentence(result.detail) + "\n" +
+                                             sentence(result.withdrawal));
+            forgetResults();
             break;
         case TRunOutcome::Completed:
-            m_prompts->information(this, kCompleted);
+            m_prompts->information(this, completedMessage(files.report));
             loadResults(true);
             break;
     }
@@ -72,7 +115,7 @@ void TMainForm::showAbout() {
     const QString engine = QFileInfo::exists(library)
                                ? QStringLiteral("Analysis engine %1, interface version %2")
                                      .arg(QDir::toNativeSeparators(library))
-                                     .arg(TEngineRunner::kInterfaceVersion)
+                                     .arg(keldra::entry::kInterfaceVersion)
                                : "The analysis engine " + QString(TEngineRunner::kLibraryFile) +
                                      " is missing from " +
                                      QDir::toNativeSeparators(m_programFolder);

@@ -1,9 +1,9 @@
-#include "cli/report_summary.h"
+#include "app/run/report_summary.h"
 
 #include <cmath>
 #include <cstdlib>
 
-namespace keldra::cli {
+namespace keldra::run {
 
 namespace {
 
@@ -22,21 +22,28 @@ std::string Trimmed(const std::string& line) {
     return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
 }
 
-bool ParseField(const std::string& line, std::size_t column, std::size_t width, double& value) {
+// A number of a fixed-layout field with the text the report gives it.
+struct Number {
+    double value = 0.0;
+    std::string text;
+};
+
+bool ParseField(const std::string& line, std::size_t column, std::size_t width, Number& number) {
     if (line.size() < column + width) return false;
-    const std::string field = line.substr(column, width);
+    number.text = Trimmed(line.substr(column, width));
     char* end = nullptr;
-    value = std::strtod(field.c_str(), &end);
-    return end != field.c_str() && std::isfinite(value);
+    number.value = std::strtod(number.text.c_str(), &end);
+    return end != number.text.c_str() && std::isfinite(number.value);
 }
 
 bool IsStationLine(const std::string& line) {
-    double x = 0.0;
+    Number x;
     return line.size() >= kValueColumn + 6 * kValueWidth && ParseField(line, kXColumn, kXWidth, x);
 }
 
-void Track(Extreme& extreme, double value, double depth) {
-    if (std::fabs(value) > std::fabs(extreme.value)) extreme = {value, depth};
+void Track(Extreme& extreme, const Number& value, const Number& depth) {
+    if (std::fabs(value.value) > std::fabs(extreme.value))
+        extreme = {value.value, depth.value, value.text, depth.text};
 }
 
 std::string Field(const std::string& line, std::size_t column, std::size_t width) {
@@ -100,7 +107,7 @@ RunSummary SummariseReport(std::istream& report) {
         } else if (StartsWith(line, "   ------")) {
             in_table = true;
         } else if (in_table && IsStationLine(line)) {
-            double x = 0.0, v = 0.0;
+            Number x, v;
             (void)ParseField(line, kXColumn, kXWidth, x);
             if (ParseField(line, kValueColumn + kDeflection * kValueWidth, kValueWidth, v))
                 Track(current->deflection, v, x);
@@ -129,4 +136,4 @@ RunSummary SummariseReport(std::istream& report) {
     return summary;
 }
 
-}  // namespace keldra::cli
+}  // namespace keldra::run

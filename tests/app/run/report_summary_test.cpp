@@ -1,15 +1,18 @@
-#include "cli/report_summary.h"
+#include "app/run/report_summary.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-namespace keldra::cli {
+namespace keldra::run {
 
 namespace {
 
-std::string ResultsSection(int iterations, const std::string& warning, double top, double moment) {
+// A results section whose top deflection and station-1 moment are the given
+// report fields (E12.3).
+std::string ResultsSection(int iterations, const std::string& warning, const char* top,
+                           const char* moment) {
     char line[160];
     std::string text = "\n\n     RESULTS -- ITERATION" + std::string(iterations < 10 ? "  " : " ") +
                        std::to_string(iterations) + "\n     --------------------\n";
@@ -25,12 +28,12 @@ std::string ResultsSection(int iterations, const std::string& warning, double to
         "----------\n";
     std::snprintf(
         line, sizeof line,
-        "     0   0.000E+00%12.3E   0.000E+00   0.000E+00   0.000E+00   0.000E+00   0.100E+10\n",
+        "     0   0.000E+00%12s   0.000E+00   0.000E+00   0.000E+00   0.000E+00   0.100E+10\n",
         top);
     text += line;
     std::snprintf(
         line, sizeof line,
-        "     1   0.120E+02   0.100E+00   0.000E+00%12.3E  -0.500E+02   0.000E+00   0.100E+10\n",
+        "     1   0.120E+02   0.100E+00   0.000E+00%12s  -0.500E+02   0.000E+00   0.100E+10\n",
         moment);
     text += line;
     return text;
@@ -42,9 +45,10 @@ const std::string kEnd = "\n\n\n     END OF ANALYSIS                            
 
 TEST(ReportSummary, ShortAndLongTermWithWarnings) {
     std::stringstream report(
-        "      Wall\n" + ResultsSection(3, "", 0.5, 100.0) + "\n      Long Term :  Wall\n" +
-        ResultsSection(100, "     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****", -0.7,
-                       -200.0) +
+        "      Wall\n" + ResultsSection(3, "", "0.500E+00", "0.100E+03") +
+        "\n      Long Term :  Wall\n" +
+        ResultsSection(100, "     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****",
+                       "-0.700E+00", "-0.200E+03") +
         kEnd);
     const RunSummary s = SummariseReport(report);
     ASSERT_EQ(s.problems.size(), 2u);
@@ -60,14 +64,28 @@ TEST(ReportSummary, ShortAndLongTermWithWarnings) {
     EXPECT_EQ(s.problems[1].iterations, 100);
     EXPECT_FALSE(s.problems[1].closed);
     EXPECT_DOUBLE_EQ(s.problems[1].deflection.value, -0.7);
+    // The texts of the report's fields, not the value printed anew.
+    EXPECT_EQ(s.problems[1].deflection.value_text, "-0.700E+00");
+    EXPECT_EQ(s.problems[0].moment.depth_text, "0.120E+02");
     EXPECT_EQ(s.units.length, "IN");
     EXPECT_EQ(s.units.moment, "LBS-IN");
     EXPECT_EQ(s.units.force, "LBS");
 }
 
+TEST(ReportSummary, ValuesKeepTheDigitsOfTheReport) {
+    std::stringstream report("      Wall\n" + ResultsSection(3, "", "-0.355E+01", "0.123E+04") +
+                             kEnd);
+    const RunSummary s = SummariseReport(report);
+    ASSERT_EQ(s.problems.size(), 1u);
+    EXPECT_DOUBLE_EQ(s.problems[0].deflection.value, -3.55);
+    EXPECT_EQ(s.problems[0].deflection.value_text, "-0.355E+01");
+    EXPECT_EQ(s.problems[0].deflection.depth_text, "0.000E+00");
+    EXPECT_EQ(s.problems[0].moment.value_text, "0.123E+04");
+}
+
 TEST(ReportSummary, StopMessageAfterEarlierResults) {
     std::stringstream report(
-        "      Stage No : 1  Wall\n" + ResultsSection(2, "", 0.1, 1.0) +
+        "      Stage No : 1  Wall\n" + ResultsSection(2, "", "0.100E+00", "0.100E+01") +
         "\n      Stage No : 2  Wall\n echo lines\n\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n"
         "     MORE THAN 63 P-Y CURVES\n\n\n" +
         kEnd);
@@ -78,4 +96,4 @@ TEST(ReportSummary, StopMessageAfterEarlierResults) {
                                                 "MORE THAN 63 P-Y CURVES"}));
 }
 
-}  // namespace keldra::cli
+}  // namespace keldra::run

@@ -1,17 +1,20 @@
-// What keldra-run tells about a finished run, read from its report: per
-// problem its label, iterations, warnings and the largest deflection, moment
-// and shear with their depths; and the message of a run that stopped early.
+// What a finished run's report tells in brief: per problem its label,
+// iterations, warnings and the largest deflection, moment and shear with
+// their depths; and the message of a run that stopped early.
 #pragma once
 
 #include <istream>
 #include <string>
 #include <vector>
 
-namespace keldra::cli {
+namespace keldra::run {
 
+// A value is shown as the report prints it: its field text keeps the digits
+// the report holds, no more.
 struct Extreme {
     double value = 0.0;  // signed value of the largest magnitude
     double depth = 0.0;
+    std::string value_text = "0.000E+00", depth_text = "0.000E+00";  // the report's fields
 };
 
 struct ProblemSummary {
@@ -35,4 +38,4 @@ struct RunSummary {
 
 [[nodiscard]] RunSummary SummariseReport(std::istream& report);
 
-}  // namespace keldra::cli
+}  // namespace keldra::run
