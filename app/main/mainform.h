@@ -139,6 +139,7 @@ class TMainForm : public QMainWindow {
     // so that they cannot pass for this run's.
     void forgetResults();
     void openInEditor(const QString& file);
+    void showTextFile(const QString& file);
     void showUserGuide();
     void showAbout();
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/main/mainform.h"
+#include "app/main/reportviewer.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
 #include "app/run/report_summary.h"
@@ -31,25 +32,25 @@ QString capitalised(const QString& text) {
 // each as a sentence of its own.
 QString sentence(const QString& text) { return capitalised(text) + "."; }
 
-// What a completed run did not close: the report's stop message and the
-// warnings of the problems whose solution did not close, one a line.
-QStringList unclosedNotes(const QString& reportFile) {
+// What the user must know of a completed run: the warnings of every problem, labelled, and
+// the message of a run that stopped on its input.
+struct TReportNotes {
+    QStringList lines;
+    bool stopped = false;
+};
+
+TReportNotes reportNotes(const QString& reportFile) {
     std::ifstream report(QFile::encodeName(reportFile).toStdString());
     const keldra::run::RunSummary summary = keldra::run::SummariseReport(report);
-    QStringList notes;
+    TReportNotes notes;
     for (const keldra::run::ProblemSummary& problem : summary.problems) {
-        if (problem.closed) continue;
         const QString label = capitalised(QString::fromStdString(problem.label));
         for (const std::string& warning : problem.warnings)
-            notes << label + ": " + QString::fromLocal8Bit(warning);
+            notes.lines << label + ": " + QString::fromLocal8Bit(warning);
     }
-    for (const std::string& line : summary.stop) notes << QString::fromLocal8Bit(line);
+    for (const std::string& line : summary.stop) notes.lines << QString::fromLocal8Bit(line);
+    notes.stopped = !summary.stop.empty();
     return notes;
-}
-
-QString completedMessage(const QString& reportFile) {
-    const QStringList notes = unclosedNotes(reportFile);
-    return notes.isEmpty() ? QString(kCompleted) : kCompleted + QString("\n\n") + notes.join('\n');
 }
 
 }  // namespace
@@ -68,6 +69,7 @@ bool TMainForm::inputChecksPass() {
 }
 
 void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
+    bool openReport = false;
     switch (result.outcome) {
         case TRunOutcome::AlreadyRunning:
             m_prompts->information(this, "Attempt to reinitialize DLL");
@@ -90,18 +92,44 @@ void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
                                              sentence(result.withdrawal));
             forgetResults();
             break;
-        case TRunOutcome::Completed:
-            m_prompts->information(this, completedMessage(files.report));
-            loadResults(true);
+        case TRunOutcome::Completed: {
+            const TReportNotes notes = reportNotes(files.report);
+            const QString text = notes.lines.isEmpty()
+                                     ? QString(kCompleted)
+                                     : kCompleted + QString("\n\n") + notes.lines.join('\n');
+            openReport = m_prompts->informationOffering(this, text, "Open Report");
+            // A run that stopped has said why; a plot-data file cut short by the stop is no
+            // second error.
+            loadResults(!notes.stopped);
             break;
+        }
     }
     refreshCommands();
     closeChildWindows();
+    if (openReport) showTextFile(files.report);
 }
 
+// An editor set in the options opens the file; without one the built-in viewer shows it.
 void TMainForm::openInEditor(const QString& file) {
+    if (m_settings.editorPath.trimmed().isEmpty()) {
+        showTextFile(file);
+        return;
+    }
     if (!openInTextEditor(m_settings.editorPath, file))
         m_prompts->information(this, "An error occurred in running the Word Processor");
+}
+
+void TMainForm::showTextFile(const QString& file) {
+    QMdiSubWindow* child = showChildWindow("TextFile " + file, [] { return new TReportViewer; });
+    auto* viewer = static_cast<TReportViewer*>(child->widget());
+    QString error;
+    if (!viewer->open(file, error)) {
+        child->close();
+        m_prompts->information(this, QString("The file \"%1\" could not be shown: %2")
+                                         .arg(QDir::toNativeSeparators(file), error));
+        return;
+    }
+    if (child->width() < 400) child->resize(820, 600);
 }
 
 void TMainForm::showUserGuide() {

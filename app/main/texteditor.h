@@ -4,6 +4,5 @@
 #include <QString>
 
 // Starts `editorCommand` (a program, possibly with its own arguments) on
-// `file`; with no editor set, the desktop's default application for the file
-// opens it. Returns false when nothing could be started.
+// `file`. Returns false when nothing could be started.
 [[nodiscard]] bool openInTextEditor(const QString& editorCommand, const QString& file);

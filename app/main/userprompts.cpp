@@ -1,5 +1,6 @@
 #include "app/main/userprompts.h"
 
+#include <QPushButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,6 +17,15 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, const
 
 void TDialogPrompts::information(QWidget* parent, const QString& text, const QString& detail) {
     showBox(parent, QMessageBox::Information, text, detail);
+}
+
+bool TDialogPrompts::informationOffering(QWidget* parent, const QString& text,
+                                         const QString& offer) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    QPushButton* offered = box.addButton(offer, QMessageBox::ActionRole);
+    box.exec();
+    return box.clickedButton() == static_cast<QAbstractButton*>(offered);
 }
 
 void TDialogPrompts::warning(QWidget* parent, const QString& text) {

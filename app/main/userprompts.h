@@ -14,6 +14,10 @@ class TUserPrompts {
 
     // An information box with an OK button; `detail` is shown on demand.
     virtual void information(QWidget* parent, const QString& text, const QString& detail = {}) = 0;
+    // An information box with an OK button and a second button `offer`; true when the user
+    // chose the offer.
+    [[nodiscard]] virtual bool informationOffering(QWidget* parent, const QString& text,
+                                                   const QString& offer) = 0;
     // A warning box with an OK button.
     virtual void warning(QWidget* parent, const QString& text) = 0;
     // The about box: rich `text` under `title`.
@@ -37,6 +41,7 @@ class TUserPrompts {
 class TDialogPrompts : public TUserPrompts {
   public:
     void information(QWidget* parent, const QString& text, const QString& detail = {}) override;
+    bool informationOffering(QWidget* parent, const QString& text, const QString& offer) override;
     void warning(QWidget* parent, const QString& text) override;
     void about(QWidget* parent, const QString& title, const QString& text) override;
     TAnswer askYesNoCancel(QWidget* parent, const QString& text) override;

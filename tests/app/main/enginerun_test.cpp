@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 
+#include "app/main/reportviewer.h"
 #include "app/project/programdata.h"
 #include "mainformfixture.h"
 
@@ -308,6 +311,33 @@ TEST(EngineRun, ACompletedRunTellsWhatDidNotClose) {
         f.form->runAnalysis();
         EXPECT_EQ(f.log.messages, QStringList{kCompleted + c.notes});
     }
+}
+
+// A run that stops on its input says why in the one message, and its offer opens the report in
+// the program's own viewer when no text editor is set.
+TEST(EngineRun, AStoppedRunShowsItsCauseAndOpensTheReport) {
+    TMainFormFixture f(fixtureEngineFolder("recording"));
+    {
+        QFile report(f.path("report.txt"));
+        ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+        report.write(
+            "      Wall\n\n\n     ERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT OF "
+            "POSITIVE LENGTH\n\n\n\n     END OF ANALYSIS\n");
+    }
+    const TScopedVariable report("KELDRA_FIXTURE_REPORT", QFile::encodeName(f.path("report.txt")));
+    prepareProject(f, "Pit.kd5d");
+    f.prompts->takeOffers = {true};
+    f.form->runAnalysis();
+    EXPECT_EQ(f.log.messages,
+              QStringList{kCompleted +
+                          "\n\nERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT OF POSITIVE LENGTH"});
+    EXPECT_EQ(f.log.offers, QStringList{"Open Report"});
+    TReportViewer* viewer = nullptr;
+    for (QMdiSubWindow* child : f.form->mdiArea()->subWindowList())
+        if (auto* shown = qobject_cast<TReportViewer*>(child->widget())) viewer = shown;
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(QFileInfo(viewer->fileName()).fileName(), "Pit.kd5o");
+    EXPECT_TRUE(viewer->goToFirstProblem());
 }
 
 TEST(EngineRun, AProjectItsOwnOutputsWouldOverwriteIsNotRun) {

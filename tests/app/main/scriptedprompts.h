@@ -16,6 +16,7 @@ class TScriptedPrompts : public TUserPrompts {
         QStringList details;
         QStringList questions;
         QStringList dialogTitles;
+        QStringList offers;  // the second button of informationOffering
     };
 
     explicit TScriptedPrompts(TLog& log) : m_log(log) {}
@@ -23,10 +24,16 @@ class TScriptedPrompts : public TUserPrompts {
     std::deque<TAnswer> answers;    // for askYesNoCancel and askYesNo (Yes/No)
     std::deque<QString> fileNames;  // for the file dialogs; empty = cancelled
     std::deque<int> filterIndexes;  // for the open dialog
+    std::deque<bool> takeOffers;    // for informationOffering; none = OK
 
     void information(QWidget*, const QString& text, const QString& detail) override {
         m_log.messages << text;
         m_log.details << detail;
+    }
+    bool informationOffering(QWidget*, const QString& text, const QString& offer) override {
+        m_log.messages << text;
+        m_log.offers << offer;
+        return next(takeOffers, false);
     }
     void warning(QWidget*, const QString& text) override {
         m_log.messages << text;
