@@ -129,13 +129,10 @@ void TMainForm::showTextFile(const QString& file) {
                                          .arg(QDir::toNativeSeparators(file), error));
         return;
     }
-    if (child->width() < 400) child->resize(820, 600);
 }
 
 void TMainForm::showUserGuide() {
-    QMdiSubWindow* child =
-        showChildWindow(QStringLiteral("UserGuide"), [] { return new TUserGuide; });
-    if (child->width() < 400) child->resize(760, 560);
+    showChildWindow(QStringLiteral("UserGuide"), [] { return new TUserGuide; });
 }
 
 void TMainForm::showAbout() {

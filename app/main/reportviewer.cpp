@@ -21,7 +21,11 @@ TReportViewer::TReportViewer(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     m_page->setReadOnly(true);
     m_page->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_page->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The report is laid out in columns: a fixed pitch keeps them aligned.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    m_page->setFont(fixed);
     m_page->setUndoRedoEnabled(false);
     m_find->setPlaceholderText(QStringLiteral("Find"));
     m_find->setClearButtonEnabled(true);
@@ -65,6 +69,13 @@ bool TReportViewer::open(const QString& fileName, QString& error) {
     m_page->setPlainText(text);
     showStatus(QStringLiteral("%1 lines").arg(m_page->blockCount()));
     return true;
+}
+
+QSize TReportViewer::sizeHint() const {
+    constexpr int kColumns = 100, kLines = 36;
+    const QFontMetrics metrics(m_page->font());
+    return {metrics.horizontalAdvance(QString(kColumns, u'0')) + 40,
+            metrics.lineSpacing() * kLines + 80};
 }
 
 // Section rules are lines of asterisks too; a warning has words after its asterisks.

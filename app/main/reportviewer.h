@@ -29,6 +29,9 @@ class TReportViewer : public QWidget {
     bool goToFirstProblem();
     void print();
 
+    // Wide enough for the report's lines, tall enough to read a results table.
+    [[nodiscard]] QSize sizeHint() const override;
+
     // An engine line that reports an error or a warning.
     [[nodiscard]] static bool isProblemLine(QStringView line);
 

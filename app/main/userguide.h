@@ -10,4 +10,6 @@ class TUserGuide : public QTextBrowser {
     static constexpr const char* kSource = "qrc:/help/userguide.html";
 
     explicit TUserGuide(QWidget* parent = nullptr);
+
+    [[nodiscard]] QSize sizeHint() const override { return {760, 600}; }
 };

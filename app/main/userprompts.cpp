@@ -1,9 +1,9 @@
 #include "app/main/userprompts.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
