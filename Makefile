@@ -1,11 +1,14 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz` (and so in `make test`).
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 # Rebuilds of unchanged sources (other worktrees, CI on the same machine) come from the cache.
 LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps build asan-build run test bench clean
+.PHONY: deps build asan-build fuzz-build fuzz run test bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,15 +23,27 @@ asan-build: deps
 	    -DKELDRA_SANITIZE=ON -DKELDRA_BUILD_APP=OFF -DKELDRA_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# The libFuzzer targets (tests/fuzz), built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer; each test runs one target for FUZZ_SECONDS seconds.
+fuzz-build: deps
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
+	    -DKELDRA_FUZZ=ON -DKELDRA_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	@ctest --test-dir $(FUZZ_BUILD) --output-on-failure -j $(JOBS)
+
 run: build
 	@bash scripts/run-examples.sh $(BUILD)/bin
 
 test: build asan-build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz
 
 bench: build
 	@$(BUILD)/bin/keldra-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

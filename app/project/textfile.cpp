@@ -25,13 +25,29 @@ QByteArray crlfText(const QStringList& lines) {
     return text;
 }
 
+namespace {
+
+// A write that stops short (a full disk) is followed by one for the rest, which fails with the
+// system's reason; a write stopping short sets no error text of its own.
+bool writeAll(QSaveFile& file, const QByteArray& content) {
+    qint64 done = 0;
+    while (done < content.size()) {
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
 void writeTextFile(const QString& fileName, const QByteArray& content) {
-    // QSaveFile buffers: a full disk may show only when the buffer is flushed, and commit()
-    // would still rename the short file over the original. So the flush is checked first;
-    // an uncommitted QSaveFile removes its draft and leaves the original as it was.
+    // Unbuffered, so a full disk shows at the write that meets it: commit() would rename a
+    // short file over the original. An uncommitted QSaveFile removes its draft and leaves the
+    // original as it was.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, content) ||
+        !file.commit()) {
         throw EInOutError(
             QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
     }
