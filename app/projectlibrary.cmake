@@ -8,4 +8,4 @@ file(GLOB project_sources CONFIGURE_DEPENDS
 add_library(KeldraProject STATIC ${project_sources})
 set_target_properties(KeldraProject PROPERTIES AUTOMOC ON)
 target_include_directories(KeldraProject PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(KeldraProject PUBLIC Qt6::Core)
+target_link_libraries(KeldraProject PUBLIC Qt6::Core KeldraVersion)

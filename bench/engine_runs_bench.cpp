@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <keldra/ikeldra.h>
+#include <keldra/version.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -32,7 +33,7 @@ class RunDirectory {
         dir_ = mkdtemp(pattern.data());
         std::ofstream(dir_ / "wall.kd5d", std::ios::binary) << project;
         std::ofstream names(dir_ / keldra::run::kNamesFile);
-        names << keldra::run::kVersionLine << "\n";
+        names << keldra::kVersion << "\n";
         for (const char* ext : {".kd5d", ".kd5o", ".kd5p", ".kd5r"})
             names << (dir_ / ("wall" + std::string(ext))).string() << "\n";
     }

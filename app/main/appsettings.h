@@ -1,7 +1,7 @@
 // The settings the desktop program keeps between sessions: the path of the
 // external text editor and the recent project files. They live in the user's
 // settings store under organisation "Tarvos", application "KELDRA", group
-// "2015.5.6".
+// keldra::kVersion.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "app/main/caption.h"
 
+#include <keldra/version.h>
+
 #include <QFileInfo>
 
 QString displayName(const QString& fileName) {
@@ -10,5 +12,6 @@ QString displayName(const QString& fileName) {
 }
 
 QString mainCaption(const QString& fileName) {
-    return QStringLiteral("KELDRA 2015.5.6 - ") + displayName(fileName);
+    return QStringLiteral("KELDRA %1 - ").arg(QString::fromLatin1(keldra::kVersion)) +
+           displayName(fileName);
 }

@@ -1,4 +1,6 @@
 // KeldraApp: the desktop program for flexible retaining walls.
+#include <keldra/version.h>
+
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
@@ -9,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Tarvos");
     QApplication::setApplicationName("KELDRA");
-    QApplication::setApplicationVersion("2015.5.6");
+    QApplication::setApplicationVersion(QString::fromLatin1(keldra::kVersion));
     QApplication::setApplicationDisplayName("KELDRA 2015");
 
     TMainForm mainForm;

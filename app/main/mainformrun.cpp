@@ -1,5 +1,6 @@
 // The analysis run of the main window, the text editor and help.
 #include <keldra/ikeldra.h>
+#include <keldra/version.h>
 
 #include <QApplication>
 #include <QDir>
@@ -145,7 +146,7 @@ void TMainForm::showAbout() {
                                      " is missing from " +
                                      QDir::toNativeSeparators(m_programFolder);
     m_prompts->about(this, "About KELDRA 2015",
-                     "<h3>KELDRA 2015</h3><p>Version 2015.5.6</p>"
-                     "<p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
+                     "<h3>KELDRA 2015</h3><p>Version " + QString::fromLatin1(keldra::kVersion) +
+                         "</p><p>Analysis of flexible retaining walls by the p-y method.</p><p>" +
                          engine.toHtmlEscaped() + "</p>");
 }

@@ -1,13 +1,14 @@
 #include "app/project/settingsstore.h"
 
+#include <keldra/version.h>
+
 namespace {
 
 const char* const kOrganisation = "Tarvos";
 const char* const kApplication = "KELDRA";
-const char* const kGroup = "2015.5.6";
 
 }  // namespace
 
 TSettingsGroup::TSettingsGroup() : m_store(kOrganisation, kApplication) {
-    m_store.beginGroup(kGroup);
+    m_store.beginGroup(QString::fromLatin1(keldra::kVersion));
 }

@@ -1,5 +1,5 @@
 // The user's settings store of the desktop program: organisation "Tarvos",
-// application "KELDRA", positioned in the group of this version ("2015.5.6").
+// application "KELDRA", positioned in the group of this version (keldra::kVersion).
 #pragma once
 
 #include <QSettings>

@@ -1,5 +1,7 @@
 #include "app/run/engine_names.h"
 
+#include <keldra/version.h>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -60,7 +62,7 @@ EngineNames EngineNamesFor(const ProjectOutputs& files) {
 std::string NamesFileText(const EngineNames& names) {
     std::string text;
     for (const std::string& line :
-         {std::string(kVersionLine), names.project, names.report, names.plot, names.notes})
+         {std::string(keldra::kVersion), names.project, names.report, names.plot, names.notes})
         text += line + '\n';
     return text;
 }

@@ -17,7 +17,6 @@
 namespace keldra::run {
 
 inline constexpr const char* kNamesFile = "NAMES.dat";
-inline constexpr const char* kVersionLine = "2015.5.6";
 // The longest name the engine reads from a line of the names file.
 inline constexpr std::size_t kEngineNameLength = 255;
 
