@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("KELDRA");
     QApplication::setApplicationVersion("2015.5.6");
     QApplication::setApplicationDisplayName("KELDRA 2015");
+    // Desktops match the window to the installed desktop entry by this name.
+    QApplication::setDesktopFileName("com.tarvos.keldra");
 
     TMainForm mainForm;
     // The form has loaded the icon resources.
