@@ -97,13 +97,14 @@ set(CPACK_PACKAGE_NAME keldra)
 set(CPACK_PACKAGE_VENDOR Tarvos)
 set(CPACK_PACKAGE_CONTACT "KELDRA maintainers <keldra@tarvos.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "analysis of flexible retaining walls by the p-y method")
+list(JOIN keldra_tools ", " tool_names)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "KELDRA analyses cantilevered and anchored sheet-pile and soldier-pile walls. \
 The wall is a beam-column on nonlinear soil springs: it carries earth pressure, water and \
 surcharges on the backfill side and is held by p-y soil springs below the excavation, by \
 tiebacks and by specified deflections or slopes, in up to five construction stages or a \
 short-term analysis followed by a long-term one.\n\
-The package holds the desktop program (keldra), the command-line runner (keldra-run) \
+The package holds the desktop program (keldra), the command-line tools (${tool_names}) \
 and example projects.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
