@@ -98,14 +98,18 @@ set(CPACK_PACKAGE_VENDOR Tarvos)
 set(CPACK_PACKAGE_CONTACT "KELDRA maintainers <keldra@tarvos.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "analysis of flexible retaining walls by the p-y method")
 list(JOIN keldra_tools ", " tool_names)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "KELDRA analyses cantilevered and anchored sheet-pile and soldier-pile walls. \
-The wall is a beam-column on nonlinear soil springs: it carries earth pressure, water and \
-surcharges on the backfill side and is held by p-y soil springs below the excavation, by \
-tiebacks and by specified deflections or slopes, in up to five construction stages or a \
-short-term analysis followed by a long-term one.\n\
-The package holds the desktop program (keldra), the command-line tools (${tool_names}) \
-and example projects.")
+# Lines of the control file's description stay within 80 columns.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+KELDRA analyses cantilevered and anchored sheet-pile and soldier-pile walls.
+The wall is a beam-column on nonlinear soil springs: it carries earth
+pressure, water and surcharges on the backfill side and is held by p-y soil
+springs below the excavation, by tiebacks and by specified deflections or
+slopes, in up to five construction stages or a short-term analysis followed
+by a long-term one.
+
+The package holds the desktop program (keldra), the command-line tools
+(@tool_names@) and example projects.]])
+string(CONFIGURE "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}" CPACK_DEBIAN_PACKAGE_DESCRIPTION @ONLY)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
