@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 # Rebuilds of unchanged sources (other worktrees, CI on the same machine) come from the cache.
 LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps build asan-build fuzz-build fuzz run test bench clean
+.PHONY: deps build asan-build fuzz-build fuzz run test bench package package-test clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,6 +44,13 @@ test: build asan-build
 
 bench: build
 	@$(BUILD)/bin/keldra-bench
+
+# The Debian package $(BUILD)/keldra_VERSION_ARCH.deb, and its check (also run by make test).
+package: build
+	@cmake --build $(BUILD) --target package
+
+package-test: build
+	@ctest --test-dir $(BUILD) -R '^package$$' --no-tests=error --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

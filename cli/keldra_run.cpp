@@ -1,15 +1,8 @@
 // keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...
 //
-// Runs the engine on each project, in up to N child processes at a time, and
-// prints per problem the label, iterations, whether the solution closed, the
-// report's warnings and the largest deflection, moment and shear. Each run
-// works in a private run folder under $TMPDIR (or /tmp); the report, plot
-// data and run notes of a completed run are then put next to the project.
-// A run that fails leaves no outputs there: the older ones are removed.
-//
-// Exit status: 0 every problem of every project analysed and closed; 1 a run
-// failed, stopped on an input error or did not close; 2 usage or file errors;
-// 128 + the signal when SIGINT or SIGTERM stopped the batch.
+// The headless runner: the engine on each project in a child process of its
+// own, and a summary per problem. What it does and its exit status are told
+// by its help text below, which is also its manual page.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,27 +41,51 @@ struct Options {
     std::vector<std::string> projects;
 };
 
-void PrintUsage() {
-    std::fputs("usage: keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...\n", stderr);
-}
+constexpr const char* kUsage = "Usage: keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...\n";
 
-bool ParseOptions(int argc, char** argv, Options& options) {
+constexpr const char* kHelp =
+    "Runs the engine on each project and prints, per problem, its label, the iterations,\n"
+    "whether the solution closed, the report's warning lines and the largest deflection,\n"
+    "bending moment and shear with their depths. Each run works in a private run folder\n"
+    "under $TMPDIR (or /tmp); the report (.kd5o), plot data (.kd5p) and run notes (.kd5r)\n"
+    "of a completed run are then put next to the project. A run that fails leaves no\n"
+    "outputs there: the older ones are removed.\n"
+    "\n"
+    "Options:\n"
+    "  --jobs N        run up to N projects at a time, each in a process of its own\n"
+    "                  (1 to 64; 1 when not given)\n"
+    "  --keep-scratch  keep the run folders with the names file and the scratch files,\n"
+    "                  and say where they are\n"
+    "  -h, --help      print this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0        every problem of every project was analysed and closed\n"
+    "  1        a run failed, stopped on an input error or did not close\n"
+    "  2        a usage error, or a project that does not exist or cannot be read\n"
+    "  128 + N  signal N (SIGINT or SIGTERM) stopped the batch\n";
+
+void PrintHelp() { std::printf("%s\n%s", kUsage, kHelp); }
+
+enum class Parsed { kRun, kHelp, kUsageError };
+
+Parsed ParseOptions(int argc, char** argv, Options& options) {
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
+        if (arg == "--help" || arg == "-h") return Parsed::kHelp;
         if (arg == "--keep-scratch") {
             options.keep_scratch = true;
         } else if (arg == "--jobs" && k + 1 < argc) {
             char* end = nullptr;
             const long jobs = std::strtol(argv[++k], &end, 10);
-            if (*end != '\0' || jobs < 1 || jobs > 64) return false;
+            if (*end != '\0' || jobs < 1 || jobs > 64) return Parsed::kUsageError;
             options.jobs = static_cast<int>(jobs);
-        } else if (arg == "--help" || arg == "-h" || (arg.size() > 1 && arg[0] == '-')) {
-            return false;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return Parsed::kUsageError;
         } else {
             options.projects.push_back(arg);
         }
     }
-    return !options.projects.empty();
+    return options.projects.empty() ? Parsed::kUsageError : Parsed::kRun;
 }
 
 struct Job {
@@ -267,9 +284,15 @@ int Report(const Job& job) {
 
 int main(int argc, char** argv) {
     Options options;
-    if (!ParseOptions(argc, argv, options)) {
-        PrintUsage();
-        return kUsageOrFiles;
+    switch (ParseOptions(argc, argv, options)) {
+        case Parsed::kHelp:
+            PrintHelp();
+            return kAllClosed;
+        case Parsed::kUsageError:
+            std::fputs(kUsage, stderr);
+            return kUsageOrFiles;
+        case Parsed::kRun:
+            break;
     }
     const std::string library = EngineLibraryPath();
     std::error_code error;

@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config ccache
-  libgtest-dev libbenchmark-dev libfmt-dev
+  libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libgl-dev libgl1-mesa-dri libxlsxwriter-dev libminizip-dev
   xvfb xauth python3
   clang-14 libclang-rt-14-dev
+  dpkg-dev file help2man librsvg2-bin desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("KELDRA");
     QApplication::setApplicationVersion(QString::fromLatin1(keldra::kVersion));
     QApplication::setApplicationDisplayName("KELDRA 2015");
+    // Desktops match the window to the installed desktop entry by this name.
+    QApplication::setDesktopFileName("com.tarvos.keldra");
 
     TMainForm mainForm;
     // The form has loaded the icon resources.

@@ -212,12 +212,31 @@ TEST_F(KeldraRun, StoppedRunExitsWithOne) {
         << out.output;
 }
 
+constexpr const char* kUsageLine =
+    "Usage: keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...\n";
+
 TEST_F(KeldraRun, UsageAndMissingFilesExitWithTwo) {
-    EXPECT_EQ(RunRunner(With({})).status, 2);
+    const Outcome usage = RunRunner(With({}));
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.output, kUsageLine);
     EXPECT_EQ(RunRunner(With({"--jobs", "0", "x.kd5d"})).status, 2);
     const Outcome missing = RunRunner(With({(dir_ / "missing.kd5d").string()}));
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("no such project file"), std::string::npos) << missing.output;
+}
+
+// The help is also the manual page: it names every option and exit status.
+TEST_F(KeldraRun, HelpExitsWithZeroAndRunsNothing) {
+    for (const char* option : {"--help", "-h"}) {
+        const Outcome out = RunRunner(With({(dir_ / "two_stage.kd5d").string(), option}));
+        EXPECT_EQ(out.status, 0) << option;
+        EXPECT_EQ(out.output.rfind(kUsageLine, 0), 0u) << out.output;
+        for (const char* line : {"  --jobs N ", "  --keep-scratch ", "  -h, --help ",
+                                 "Exit status:\n", "  128 + N  "})
+            EXPECT_NE(out.output.find(line), std::string::npos) << line;
+        EXPECT_FALSE(fs::exists(dir_ / "two_stage.kd5o"));
+        EXPECT_TRUE(RunFoldersLeft().empty());
+    }
 }
 
 TEST_F(KeldraRun, ArgumentsThatCannotRunAreReportedAndTheBatchGoesOn) {
