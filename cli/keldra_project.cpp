@@ -24,9 +24,9 @@ constexpr int kMessages = 1;
 constexpr int kUsageOrFiles = 2;
 
 constexpr const char* kUsage =
-    "usage: keldra-project check [--layout KIND] FILE...\n"
-    "       keldra-project convert [--layout KIND] IN OUT\n"
-    "       keldra-project [check | convert] --help\n";
+    "Usage: keldra-project check [--layout KIND] FILE...\n"
+    "  or:  keldra-project convert [--layout KIND] IN OUT\n"
+    "  or:  keldra-project [check | convert] --help\n";
 
 constexpr const char* kCheckHelp =
     "check: reads each project data file as the desktop program's Open command does and\n"

@@ -188,7 +188,7 @@ TEST_F(KeldraProject, UsageErrorsExitWithTwoAndHelpNamesTheExitStatus) {
     for (const std::vector<std::string>& arguments : usageErrors) {
         const Outcome outcome = run(arguments);
         EXPECT_EQ(outcome.status, 2) << outcome.err;
-        EXPECT_NE(outcome.err.find("usage: keldra-project check"), std::string::npos);
+        EXPECT_NE(outcome.err.find("Usage: keldra-project check"), std::string::npos);
     }
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"--help"}, {"check", "--help"}, {"convert", "--help"}}) {
