@@ -1,5 +1,7 @@
 #include "engine/state.h"
 
+#include <new>
+
 namespace keldra {
 
 namespace {
@@ -8,5 +10,10 @@ EngineState gEngine;
 }  // namespace
 
 EngineState& Engine() { return gEngine; }
+
+void ResetEngine() {
+    gEngine.~EngineState();
+    new (&gEngine) EngineState{};
+}
 
 }  // namespace keldra

@@ -172,5 +172,9 @@ struct EngineState {
 
 // The single record. Zero-initialised at load time as a static object.
 EngineState& Engine();
+// Back to the zero state of a freshly loaded library, for callers that run the
+// engine more than once in one process (tests, fuzzing); files of an earlier
+// run must be closed.
+void ResetEngine();
 
 }  // namespace keldra

@@ -80,7 +80,7 @@ class EngineRun {
     RunOutput RunInDirectory() const {
         const auto cwd = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
-        std::memset(static_cast<void*>(&Engine()), 0, sizeof(EngineState));
+        ResetEngine();
         const RunOutputs outputs = keldra::Run(Engine());
         std::filesystem::current_path(cwd);
         return {ReadFile(dir_ / "wall.kd5o"), ReadFile(dir_ / "wall.kd5p"),

@@ -14,7 +14,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <type_traits>
 
 #include "engine/driver.h"
 #include "engine/state.h"
@@ -61,8 +60,7 @@ class Workspace {
         const int previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (previous < 0 || chdir(dir_.c_str()) != 0) Fail("chdir");
         // The record is zero when the library is loaded; every run starts from that state.
-        static_assert(std::is_trivially_copyable_v<keldra::EngineState>);
-        std::memset(static_cast<void*>(&keldra::Engine()), 0, sizeof(keldra::EngineState));
+        keldra::ResetEngine();
         keldra::Run(keldra::Engine());
         if (fchdir(previous) != 0) Fail("fchdir");
         close(previous);
