@@ -4,13 +4,12 @@
 
 #include "app/project/inouterror.h"
 #include "app/project/wordreader.h"
+#include "app/tables/unitstring.h"
 
 namespace {
 
 constexpr double kInchesPerFoot = 12.0;
 constexpr double kPoundsPerKip = 1000.0;
-constexpr int kEnglish = 1;
-constexpr int kGeneric = 3;
 
 const QString kInvalidFile = QStringLiteral("This file either invalid or incomplete.");
 
@@ -112,14 +111,14 @@ int TPlotDataLoader::readEarthPressure(int block) {
     if (block == 1) fillCombined(rows);
 
     const int unitFlag = m_in.ReadInteger();
-    if (unitFlag == kEnglish)
+    if (unitFlag == kEnglishUnits)
         for (TFloatPoint& p : curve.Points) p.Y /= kInchesPerFoot;
     return unitFlag;
 }
 
 void TPlotDataLoader::fillCombined(const std::vector<TEarthPressureRow>& rows) {
     // The combined graph follows the project's units, not the block's flag.
-    const double depthScale = m_project.unitSystem == kEnglish ? 1.0 / kInchesPerFoot : 1.0;
+    const double depthScale = m_project.unitSystem == kEnglishUnits ? 1.0 / kInchesPerFoot : 1.0;
     std::vector<TLine>& curves = m_g.PltCombine.Lines();
     curves[0].Name = QStringLiteral("Total Earth Pressure");
     curves[1].Name = QStringLiteral("from Soils ");
@@ -193,7 +192,7 @@ void TPlotDataLoader::readResults(int block, int unitFlag) {
          {deflection[0], deflection[1], moment[0], moment[1], shear[0], shear[1], &reaction})
         curve->Points.clear();
 
-    const bool english = unitFlag == kEnglish;
+    const bool english = unitFlag == kEnglishUnits;
     for (int i = 0; i < rows; ++i) {
         double depth = m_in.ReadFloat();
         const double w = m_in.ReadFloat();
@@ -228,7 +227,7 @@ void TPlotDataLoader::setLayerLines() {
         line.Points = {{static_cast<double>(style.code), row.bottomDepth}};
     }
     dms.WallLineCount = layers;
-    const double depthScale = m_project.unitSystem == kEnglish ? 1.0 / kInchesPerFoot : 1.0;
+    const double depthScale = m_project.unitSystem == kEnglishUnits ? 1.0 / kInchesPerFoot : 1.0;
     TLine& tip = lines[static_cast<std::size_t>(layers)];
     TLine& freeHeight = lines[static_cast<std::size_t>(layers + 1)];
     tip.Name = freeHeight.Name = QStringLiteral("PILE");
@@ -260,9 +259,10 @@ void TPlotDataLoader::setCaptions(int unitFlag) {
     };
     // Generic units name their own tokens instead of pretending to be metres and kN.
     const TCaptions captions =
-        unitFlag == kEnglish   ? TCaptions{"Depth (ft)", "Bending Moment (in-kips)", "Shear (kips)"}
-        : unitFlag == kGeneric ? TCaptions{"Depth (L)", "Bending Moment (F-L)", "Shear (F)"}
-                               : TCaptions{"Depth (m)", "Bending Moment (m-kN)", "Shear (kN)"};
+        unitFlag == kEnglishUnits
+            ? TCaptions{"Depth (ft)", "Bending Moment (in-kips)", "Shear (kips)"}
+        : unitFlag == kGenericUnits ? TCaptions{"Depth (L)", "Bending Moment (F-L)", "Shear (F)"}
+                                    : TCaptions{"Depth (m)", "Bending Moment (m-kN)", "Shear (kN)"};
     for (TGraphPlot* graph : {&m_g.pltDef, &m_g.pltShear, &m_g.pltSoil, &m_g.pltLD, &m_g.pltMom})
         graph->YCaption = captions.depth;
     m_g.pltMom.XCaption = captions.moment;
