@@ -12,7 +12,7 @@
 #include "app/main/reportviewer.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
-#include "app/run/report_summary.h"
+#include "app/results/report_reader.h"
 
 namespace {
 
@@ -41,9 +41,9 @@ struct TReportNotes {
 
 TReportNotes reportNotes(const QString& reportFile) {
     std::ifstream report(QFile::encodeName(reportFile).toStdString());
-    const keldra::run::RunSummary summary = keldra::run::SummariseReport(report);
+    const keldra::results::ReportContents summary = keldra::results::ReadReport(report);
     TReportNotes notes;
-    for (const keldra::run::ProblemSummary& problem : summary.problems) {
+    for (const keldra::results::ReportProblem& problem : summary.problems) {
         const QString label = capitalised(QString::fromStdString(problem.label));
         for (const std::string& warning : problem.warnings)
             notes.lines << label + ": " + QString::fromLocal8Bit(warning);
