@@ -308,7 +308,8 @@ void PrintText(const Job& job, const Conclusion& c) {
     std::printf("%s\n", job.files.project.c_str());
     if (!c.errors.empty()) {
         std::printf("  error: %s\n", c.errors.front().c_str());
-        for (std::size_t k = 1; k < c.errors.size(); ++k) std::printf("  %s\n", c.errors[k].c_str());
+        for (std::size_t k = 1; k < c.errors.size(); ++k)
+            std::printf("  %s\n", c.errors[k].c_str());
         return;
     }
     for (const ProblemSummary& p : c.summary.problems) PrintProblem(p);
@@ -331,7 +332,8 @@ void WriteProject(JsonWriter& json, const Job& job, const Conclusion& c) {
     for (const std::string& error : c.errors) json.String(error);
     json.EndArray();
     for (const auto& [key, path] : {std::pair{"report", &job.files.report},
-                                    {"plot_data", &job.files.plot}, {"run_notes", &job.files.notes}}) {
+                                    {"plot_data", &job.files.plot},
+                                    {"run_notes", &job.files.notes}}) {
         json.Key(key);
         if (c.published)
             json.String(path->string());

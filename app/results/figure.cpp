@@ -166,7 +166,8 @@ std::string DisplayText(const Figure& f) {
     const int leading = value == 0.0 ? 0 : Magnitude(value);
     const bool fixed = leading >= -4 && leading <= 8;
     if (f.exact())
-        return ShortestDecimal(value, fixed ? std::chars_format::fixed : std::chars_format::scientific);
+        return ShortestDecimal(value,
+                               fixed ? std::chars_format::fixed : std::chars_format::scientific);
     if (fixed) return Printed("%.*f", std::max(0, -f.last_place), value);
     return Printed("%.*E", std::max(0, leading - f.last_place), value);
 }

@@ -14,7 +14,7 @@
 
 namespace keldra::results {
 
-struct UnitLabels {  // from the unit line of the results section, blanks removed
+struct UnitLabels {                     // from the unit line of the results section, blanks removed
     std::string length, force, moment;  // "IN", "LBS", "LBS-IN"
 };
 

@@ -48,7 +48,8 @@ ProblemSummary SummaryOf(const ReportProblem& problem, const StationSources& sou
 ResultsSummary Summarise(std::istream& report, std::istream* plot_data, std::istream* project) {
     const ReportContents contents = ReadReport(report);
     const PlotBlocks blocks = plot_data ? ReadPlotBlocks(*plot_data) : PlotBlocks{};
-    const std::vector<ProjectHead> heads = project ? ReadProjectHeads(*project) : std::vector<ProjectHead>{};
+    const std::vector<ProjectHead> heads =
+        project ? ReadProjectHeads(*project) : std::vector<ProjectHead>{};
     ResultsSummary summary;
     summary.ended = contents.ended;
     summary.stop = contents.stop;

@@ -74,8 +74,10 @@ void WriteTiebacks(JsonWriter& json, const ProblemSummary& p) {
 void WriteUnits(JsonWriter& json, const Units& u) {
     json.Key("units");
     json.BeginObject();
-    for (const auto& [key, label] : {std::pair{"length", &u.length}, {"force", &u.force},
-                                     {"moment", &u.moment}, {"stiffness", &u.stiffness}}) {
+    for (const auto& [key, label] : {std::pair{"length", &u.length},
+                                     {"force", &u.force},
+                                     {"moment", &u.moment},
+                                     {"stiffness", &u.stiffness}}) {
         json.Key(key);
         json.String(*label);
     }

@@ -25,7 +25,8 @@ struct RowDefinition {
 Cell Shown(const Quantity& q) { return {DisplayText(q.figure), q.note}; }
 
 std::string Capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text;
 }
 
@@ -54,8 +55,13 @@ std::vector<RowDefinition> Definitions() {
     };
     return {
         {"Iterations", nullptr,
-         [](const P& p) { return Cell{std::to_string(p.iterations), {}}; }},
-        {"Solution", nullptr, [](const P& p) { return Cell{p.closed ? "closed" : "not closed", {}}; }},
+         [](const P& p) {
+             return Cell{std::to_string(p.iterations), {}};
+         }},
+        {"Solution", nullptr,
+         [](const P& p) {
+             return Cell{p.closed ? "closed" : "not closed", {}};
+         }},
         {"Warnings", nullptr, Warnings},
         {"Deflection at top", &Units::length, value(&P::top_deflection)},
         {"Largest deflection", &Units::length, largest(&P::deflection)},
@@ -101,7 +107,8 @@ SummaryTable::Row RowOf(const RowDefinition& definition, const ResultsSummary& s
     }
     std::vector<std::string> used = units;
     used.erase(std::remove(used.begin(), used.end(), ""), used.end());
-    const bool shared = std::adjacent_find(used.begin(), used.end(), std::not_equal_to<>()) == used.end();
+    const bool shared =
+        std::adjacent_find(used.begin(), used.end(), std::not_equal_to<>()) == used.end();
     if (shared && !used.empty()) row.unit = used.front();
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (!cells[k]) {
@@ -126,7 +133,8 @@ std::vector<std::string> Notes(const ResultsSummary& summary, std::size_t tiebac
             "A tieback's force is its stiffness times the deflection at its station, positive "
             "when the anchor is in tension.");
     for (const ProblemSummary& p : summary.problems)
-        for (const std::string& note : p.notes) notes.push_back(Capitalised(p.label) + ": " + note + ".");
+        for (const std::string& note : p.notes)
+            notes.push_back(Capitalised(p.label) + ": " + note + ".");
     if (!summary.stop.empty()) {
         std::string stop = "The run stopped:";
         for (const std::string& line : summary.stop) stop += " " + line;
@@ -161,7 +169,8 @@ std::vector<std::vector<std::string>> Lines(const SummaryTable& table) {
 }
 
 std::string OneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
     return text;
 }
 
@@ -171,7 +180,8 @@ SummaryTable TableOf(const ResultsSummary& summary) {
     SummaryTable table;
     for (const ProblemSummary& p : summary.problems) table.problems.push_back(Capitalised(p.label));
     std::size_t tiebacks = 0;
-    for (const ProblemSummary& p : summary.problems) tiebacks = std::max(tiebacks, p.tiebacks.size());
+    for (const ProblemSummary& p : summary.problems)
+        tiebacks = std::max(tiebacks, p.tiebacks.size());
     std::vector<RowDefinition> definitions = Definitions();
     AddTiebackDefinitions(tiebacks, definitions);
     table.notes = Notes(summary, tiebacks);
@@ -187,7 +197,8 @@ std::string TableText(const SummaryTable& table) {
     const std::vector<std::vector<std::string>> lines = Lines(table);
     std::vector<std::size_t> widths(lines[0].size(), 0);
     for (const auto& fields : lines)
-        for (std::size_t k = 0; k < fields.size(); ++k) widths[k] = std::max(widths[k], fields[k].size());
+        for (std::size_t k = 0; k < fields.size(); ++k)
+            widths[k] = std::max(widths[k], fields[k].size());
     std::string text;
     if (!table.rows.empty())
         for (const auto& fields : lines) text += Line(fields, widths);

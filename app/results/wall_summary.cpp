@@ -68,18 +68,17 @@ void SummariseWall(const ReportProblem& problem, const WallSources& sources,
     summary.increments = problem.increments;
     if (!Echoed(problem)) {
         const std::string missing = "the report does not echo the wall grid";
-        for (Quantity* q : {&summary.increment_length, &summary.free_height,
-                            &summary.wall_length, &summary.embedment})
+        for (Quantity* q : {&summary.increment_length, &summary.free_height, &summary.wall_length,
+                            &summary.embedment})
             q->note = missing;
         return;
     }
     const bool exact = HeadFits(sources.head, problem);
-    summary.increment_length = {exact ? sources.head->increment_length : problem.increment_length,
-                                {}, {}};
+    summary.increment_length = {
+        exact ? sources.head->increment_length : problem.increment_length, {}, {}};
     summary.free_height = {exact ? sources.head->free_height : problem.free_height, {}, {}};
     summary.wall_length.figure = Scaled(summary.increment_length.figure, problem.increments);
-    summary.embedment.figure =
-        Difference(summary.wall_length.figure, summary.free_height.figure);
+    summary.embedment.figure = Difference(summary.wall_length.figure, summary.free_height.figure);
     if (!exact) {
         summary.notes.push_back(WithoutProjectReason(sources) +
                                 "; the wall's lengths have the report's three decimals and "

@@ -13,7 +13,7 @@
 namespace keldra::results {
 
 struct WallSources {
-    bool project_given = false;           // a project file was read
+    bool project_given = false;         // a project file was read
     const ProjectHead* head = nullptr;  // its block of this problem
 };
 
