@@ -165,9 +165,12 @@ std::string DisplayText(const Figure& f) {
     const double value = Settled(f);
     const int leading = value == 0.0 ? 0 : Magnitude(value);
     const bool fixed = leading >= -4 && leading <= 8;
-    if (f.exact())
-        return ShortestDecimal(value,
-                               fixed ? std::chars_format::fixed : std::chars_format::scientific);
+    if (f.exact()) {
+        if (fixed) return ShortestDecimal(value, std::chars_format::fixed);
+        std::string text = ShortestDecimal(value, std::chars_format::scientific);
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return text;
+    }
     if (fixed) return Printed("%.*f", std::max(0, -f.last_place), value);
     return Printed("%.*E", std::max(0, leading - f.last_place), value);
 }

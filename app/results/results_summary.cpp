@@ -20,8 +20,9 @@ Units UnitsOf(const UnitLabels& labels) {
 
 // The head of the project block that problem `k` was read from: one block per
 // stage; a short-term and long-term project repeats its head.
-const ProjectHead* HeadOf(const std::vector<ProjectHead>& heads, std::size_t k) {
-    if (heads.size() > 1) return k < heads.size() ? &heads[k] : nullptr;
+const ProjectHead* HeadOf(const std::vector<ProjectHead>& heads, const ReportProblem& problem,
+                          std::size_t k) {
+    if (problem.label.rfind("stage", 0) == 0) return k < heads.size() ? &heads[k] : nullptr;
     return heads.empty() ? nullptr : &heads.front();
 }
 
@@ -57,7 +58,8 @@ ResultsSummary Summarise(std::istream& report, std::istream* plot_data, std::ist
         const StationSources sources{
             .plot_given = plot_data != nullptr,
             .plot_rows = k < blocks.results.size() ? &blocks.results[k] : nullptr};
-        const WallSources wall{.project_given = project != nullptr, .head = HeadOf(heads, k)};
+        const WallSources wall{.project_given = project != nullptr,
+                               .head = HeadOf(heads, contents.problems[k], k)};
         summary.problems.push_back(SummaryOf(contents.problems[k], sources, wall));
     }
     return summary;
