@@ -14,10 +14,8 @@ void WriteStrings(JsonWriter& json, const char* key, const std::vector<std::stri
     json.EndArray();
 }
 
-// {"value": 0.01114, "unit": "M"}, with a note when the value is null.
-void WriteQuantity(JsonWriter& json, const char* key, const Quantity& q, const std::string& unit) {
-    json.Key(key);
-    json.BeginObject();
+// "value", "unit" and, when the value is null, "note".
+void WriteQuantityMembers(JsonWriter& json, const Quantity& q, const std::string& unit) {
     json.Key("value");
     json.Number(ShortestText(q.figure));
     json.Key("unit");
@@ -26,32 +24,28 @@ void WriteQuantity(JsonWriter& json, const char* key, const Quantity& q, const s
         json.Key("note");
         json.String(q.note);
     }
+}
+
+// {"value": 0.01114, "unit": "M"}
+void WriteQuantity(JsonWriter& json, const char* key, const Quantity& q, const std::string& unit) {
+    json.Key(key);
+    json.BeginObject();
+    WriteQuantityMembers(json, q, unit);
     json.EndObject();
 }
 
-// {"value": 76.6, "unit": "KN-M", "depth": 8, "depth_unit": "M", "station": 32}
+// {"value": 76.57, "unit": "KN-M", "station": 32, "depth": {"value": 8, "unit": "M"}}
 void WriteExtreme(JsonWriter& json, const char* key, const Extreme& e, const std::string& unit,
                   const std::string& length) {
     json.Key(key);
     json.BeginObject();
-    json.Key("value");
-    json.Number(ShortestText(e.value.figure));
-    json.Key("unit");
-    json.String(unit);
-    json.Key("depth");
-    json.Number(ShortestText(e.depth.figure));
-    json.Key("depth_unit");
-    json.String(length);
+    WriteQuantityMembers(json, e.value, unit);
     json.Key("station");
     if (e.station >= 0)
         json.Integer(e.station);
     else
         json.Null();
-    const std::string& note = e.value.note.empty() ? e.depth.note : e.value.note;
-    if (!note.empty()) {
-        json.Key("note");
-        json.String(note);
-    }
+    WriteQuantity(json, "depth", e.depth, length);
     json.EndObject();
 }
 

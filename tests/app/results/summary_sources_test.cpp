@@ -267,11 +267,15 @@ TEST(SummarySources, AValueTooWideToPrintHasNoNumberAndSaysWhy) {
     EXPECT_NE(json.find("\"largest_shear\": {\n"
                         "        \"value\": null,\n"
                         "        \"unit\": \"KN\",\n"
-                        "        \"depth\": 0.5,\n"
-                        "        \"depth_unit\": \"M\",\n"
-                        "        \"station\": 2,\n"
                         "        \"note\": \"" +
-                        why + "\"\n"),
+                        why +
+                        "\",\n"
+                        "        \"station\": 2,\n"
+                        "        \"depth\": {\n"
+                        "          \"value\": 0.5,\n"
+                        "          \"unit\": \"M\"\n"
+                        "        }\n"
+                        "      },\n"),
               std::string::npos)
         << json;
     EXPECT_NE(json.find("\"value\": 8.704e+99"), std::string::npos) << json;
