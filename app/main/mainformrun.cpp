@@ -10,9 +10,11 @@
 
 #include "app/main/mainform.h"
 #include "app/main/reportviewer.h"
+#include "app/main/resultssummarywindow.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
 #include "app/results/report_reader.h"
+#include "app/results/results_summary.h"
 
 namespace {
 
@@ -129,6 +131,15 @@ void TMainForm::showTextFile(const QString& file) {
                                          .arg(QDir::toNativeSeparators(file), error));
         return;
     }
+}
+
+void TMainForm::showResultsSummary() {
+    const TRunFiles files = TRunFiles::forProject(m_session.fileName());
+    const auto path = [](const QString& file) { return QFile::encodeName(file).toStdString(); };
+    showChildWindow(QStringLiteral("ResultsSummary"), [&] {
+        return new TResultsSummaryWindow(keldra::results::TableOf(keldra::results::SummariseFiles(
+            {path(files.report), path(files.plotData), path(files.projectFile)})));
+    });
 }
 
 void TMainForm::showUserGuide() {
