@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/results/figure.h"
+#include "app/results/problem_outcome.h"
 #include "app/results/result_row.h"
 
 namespace keldra::results {
@@ -26,11 +27,7 @@ struct EchoRow {
     std::string lateral_stiffness_text;
 };
 
-struct ReportProblem {
-    std::string label;  // "analysis", "stage 2", "short term", "long term"
-    int iterations = 0;
-    bool closed = true;  // within the tolerance and the allowable deflection
-    std::vector<std::string> warnings;
+struct ReportProblem : ProblemOutcome {
     UnitLabels units;
     int increments = 0;                    // NINC as echoed; 0 when the echo is missing
     Figure increment_length, free_height;  // as echoed, three decimals

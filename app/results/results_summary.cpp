@@ -29,10 +29,7 @@ const ProjectHead* HeadOf(const std::vector<ProjectHead>& heads, const ReportPro
 ProblemSummary SummaryOf(const ReportProblem& problem, const StationSources& sources,
                          const WallSources& wall) {
     ProblemSummary s;
-    s.label = problem.label;
-    s.iterations = problem.iterations;
-    s.closed = problem.closed;
-    s.warnings = problem.warnings;
+    static_cast<ProblemOutcome&>(s) = problem;
     s.units = UnitsOf(problem.units);
     const StationResults stations = ResultsAt(problem, sources, s.notes);
     s.top_deflection = stations.ValueAt(0, kDeflection);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/results/figure.h"
+#include "app/results/problem_outcome.h"
 
 namespace keldra::results {
 
@@ -47,11 +48,7 @@ struct TiebackForce {
     Quantity depth, stiffness, deflection, force;
 };
 
-struct ProblemSummary {
-    std::string label;  // "analysis", "stage 2", "short term", "long term"
-    int iterations = 0;
-    bool closed = true;  // within the tolerance and the allowable deflection
-    std::vector<std::string> warnings;
+struct ProblemSummary : ProblemOutcome {
     Units units;
     int increments = 0;  // NINC
     Quantity increment_length, free_height;
