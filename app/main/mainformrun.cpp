@@ -1,4 +1,4 @@
-// The analysis run of the main window, the text editor and help.
+// The analysis run of the main window, its results summary, the text editor and help.
 #include <keldra/ikeldra.h>
 
 #include <QApplication>

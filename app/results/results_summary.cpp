@@ -1,6 +1,5 @@
 #include "app/results/results_summary.h"
 
-#include <cmath>
 #include <fstream>
 
 #include "app/results/plot_reader.h"
