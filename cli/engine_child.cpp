@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 // What the child tells its parent through the pipe before it ends. A child
 // that ends without telling did not come back from the entry.
-enum class Stage : std::int32_t { kReturned, kNoRunFolder, kNoLibrary, kNoEntry };
+enum class Stage : std::int32_t { kReturned, kNoRunFolder, kNoLibrary, kNoEntry, kNoOutput };
 struct ChildReport {
     Stage stage;
     std::int32_t result;
@@ -39,6 +39,13 @@ struct ChildReport {
                            const sigset_t& signal_mask) {
     for (int signal : {SIGCHLD, SIGINT, SIGTERM}) std::signal(signal, SIG_DFL);
     sigprocmask(SIG_SETMASK, &signal_mask, nullptr);
+    // The runner's standard output carries its summary, which may be one JSON
+    // document: whatever the engine prints goes to the standard error stream,
+    // or nowhere when that is closed.
+    if (dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+        const int nowhere = open("/dev/null", O_WRONLY);
+        if (nowhere < 0 || dup2(nowhere, STDOUT_FILENO) < 0) Tell(pipe, Stage::kNoOutput);
+    }
     if (chdir(folder.c_str()) != 0) Tell(pipe, Stage::kNoRunFolder);
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
@@ -111,6 +118,8 @@ std::string FinishEngineChild(EngineChild& child, int wait_status) {
             return "libKeldraEngine.so could not be loaded";
         case Stage::kNoEntry:
             return std::string("libKeldraEngine.so has no entry ") + entry::kName;
+        case Stage::kNoOutput:
+            return "the engine process could not set its standard output aside";
     }
     return DescribeEnd(wait_status);
 }

@@ -1,4 +1,4 @@
-// keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...
+// keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...
 //
 // The headless runner: the engine on each project in a child process of its
 // own, and a summary per problem. What it does and its exit status are told
@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -18,10 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "app/results/json_writer.h"
+#include "app/results/results_summary.h"
+#include "app/results/summary_json.h"
+#include "app/run/engine_names.h"
 #include "app/run/output_claims.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
-#include "app/run/report_summary.h"
 #include "app/run/run_folder.h"
 #include "cli/engine_child.h"
 
@@ -30,6 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace keldra::cli;
 using namespace keldra::run;
+using namespace keldra::results;
 
 constexpr int kAllClosed = 0;
 constexpr int kNotAnalysed = 1;
@@ -38,15 +43,18 @@ constexpr int kUsageOrFiles = 2;
 struct Options {
     int jobs = 1;
     bool keep_scratch = false;
+    bool json = false;
     std::vector<std::string> projects;
 };
 
-constexpr const char* kUsage = "Usage: keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...\n";
+constexpr const char* kUsage =
+    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...\n";
 
 constexpr const char* kHelp =
     "Runs the engine on each project and prints, per problem, its label, the iterations,\n"
-    "whether the solution closed, the report's warning lines and the largest deflection,\n"
-    "bending moment and shear with their depths. Each run works in a private run folder\n"
+    "whether the solution closed, the report's warning lines, the largest deflection,\n"
+    "bending moment, shear and soil reaction with their depths, the top deflection, the\n"
+    "embedment and the tieback forces. Each run works in a private run folder\n"
     "under $TMPDIR (or /tmp); the report (.kd5o), plot data (.kd5p) and run notes (.kd5r)\n"
     "of a completed run are then put next to the project. A run that fails leaves no\n"
     "outputs there: the older ones are removed.\n"
@@ -56,6 +64,8 @@ constexpr const char* kHelp =
     "                  (1 to 64; 1 when not given)\n"
     "  --keep-scratch  keep the run folders with the names file and the scratch files,\n"
     "                  and say where they are\n"
+    "  --json          print instead one JSON document with the same values at the\n"
+    "                  precision of their sources (the README gives its schema)\n"
     "  -h, --help      print this help and exit\n"
     "\n"
     "Exit status:\n"
@@ -74,6 +84,8 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
         if (arg == "--help" || arg == "-h") return Parsed::kHelp;
         if (arg == "--keep-scratch") {
             options.keep_scratch = true;
+        } else if (arg == "--json") {
+            options.json = true;
         } else if (arg == "--jobs" && k + 1 < argc) {
             char* end = nullptr;
             const long jobs = std::strtol(argv[++k], &end, 10);
@@ -238,46 +250,137 @@ class Batch {
     int stop_ = 0;
 };
 
-std::string Value(const Extreme& e, const std::string& unit, const std::string& length) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%10s %-9s at depth %9s %s", e.value_text.c_str(),
-                  unit.c_str(), e.depth_text.c_str(), length.c_str());
+// What the run of one project left: its exit status, its errors and the
+// summary of its outputs.
+struct Conclusion {
+    int status = kAllClosed;
+    std::vector<std::string> errors;
+    bool published = false;
+    ResultsSummary summary;
+};
+
+Conclusion ConclusionOf(const Job& job) {
+    Conclusion c;
+    if (!job.failure.empty()) {
+        c.status = job.status;
+        c.errors.push_back(job.failure);
+        if (!job.withdrawal.empty()) c.errors.push_back(job.withdrawal);
+        return c;
+    }
+    c.published = true;
+    c.summary = SummariseFiles({job.files.report, job.files.plot, job.files.project});
+    if (!c.summary.error.empty()) {
+        c.errors.push_back(c.summary.error);
+        c.status = kNotAnalysed;
+    }
+    for (const ProblemSummary& p : c.summary.problems)
+        if (!p.closed) c.status = kNotAnalysed;
+    if (!c.summary.stop.empty()) c.status = kNotAnalysed;
+    return c;
+}
+
+std::string Line(const char* name, const std::string& value, const std::string& unit,
+                 const std::string& depth, const std::string& length) {
+    char text[200];
+    std::snprintf(text, sizeof text, "    %-16s %10s %-9s at depth %9s %s\n", name, value.c_str(),
+                  unit.c_str(), depth.c_str(), length.c_str());
     return text;
 }
 
-// Prints what the run left and returns the project's exit status.
-int Report(const Job& job) {
+std::string ExtremeLine(const char* name, const Extreme& e, const std::string& unit,
+                        const std::string& length) {
+    auto printed = [](const Quantity& q) { return q.printed.empty() ? "n/a" : q.printed; };
+    return Line(name, printed(e.value), unit, printed(e.depth), length);
+}
+
+void PrintProblem(const ProblemSummary& p) {
+    std::printf("  %s: %d iterations, %s\n", p.label.c_str(), p.iterations,
+                p.closed ? "converged" : "NOT converged");
+    for (const std::string& w : p.warnings) std::printf("    %s\n", w.c_str());
+    const Units& u = p.units;
+    std::fputs(ExtremeLine("max |deflection|", p.deflection, u.length, u.length).c_str(), stdout);
+    std::fputs(ExtremeLine("max |moment|", p.moment, u.moment, u.length).c_str(), stdout);
+    std::fputs(ExtremeLine("max |shear|", p.shear, u.force, u.length).c_str(), stdout);
+    std::fputs(ExtremeLine("max |reaction|", p.reaction, u.force, u.length).c_str(), stdout);
+    std::printf("    %-16s %10s %s\n", "top deflection",
+                p.top_deflection.printed.empty() ? "n/a" : p.top_deflection.printed.c_str(),
+                u.length.c_str());
+    const char* length = u.length.c_str();
+    std::printf("    %-16s %10s %-9s (wall %s %s, free height %s %s)\n", "embedment",
+                DisplayText(p.embedment.figure).c_str(), length,
+                DisplayText(p.wall_length.figure).c_str(), length,
+                DisplayText(p.free_height.figure).c_str(), length);
+    for (std::size_t k = 0; k < p.tiebacks.size(); ++k) {
+        const TiebackForce& t = p.tiebacks[k];
+        const std::string name = "tieback " + std::to_string(k + 1);
+        std::fputs(Line(name.c_str(), DisplayText(t.force.figure), u.force,
+                        DisplayText(t.depth.figure), u.length)
+                       .c_str(),
+                   stdout);
+    }
+    for (const std::string& note : p.notes) std::printf("    note: %s\n", note.c_str());
+}
+
+// Prints what the run of a project left.
+void PrintText(const Job& job, const Conclusion& c) {
     std::printf("%s\n", job.files.project.c_str());
-    if (!job.failure.empty()) {
-        std::printf("  error: %s\n", job.failure.c_str());
-        if (!job.withdrawal.empty()) std::printf("  %s\n", job.withdrawal.c_str());
-        return job.status;
+    if (!c.errors.empty()) {
+        std::printf("  error: %s\n", c.errors.front().c_str());
+        for (std::size_t k = 1; k < c.errors.size(); ++k)
+            std::printf("  %s\n", c.errors[k].c_str());
+        return;
     }
-    std::ifstream in(job.files.report);
-    if (!in) {
-        std::printf("  error: the report %s cannot be read\n", job.files.report.c_str());
-        return kNotAnalysed;
-    }
-    const RunSummary summary = SummariseReport(in);
-    int status = kAllClosed;
-    for (const ProblemSummary& p : summary.problems) {
-        std::printf("  %s: %d iterations, %s\n", p.label.c_str(), p.iterations,
-                    p.closed ? "converged" : "NOT converged");
-        for (const std::string& w : p.warnings) std::printf("    %s\n", w.c_str());
-        const UnitNames& u = summary.units;
-        std::printf("    max |deflection| %s\n", Value(p.deflection, u.length, u.length).c_str());
-        std::printf("    max |moment|     %s\n", Value(p.moment, u.moment, u.length).c_str());
-        std::printf("    max |shear|      %s\n", Value(p.shear, u.force, u.length).c_str());
-        if (!p.closed) status = kNotAnalysed;
-    }
-    if (!summary.stop.empty()) {
+    for (const ProblemSummary& p : c.summary.problems) PrintProblem(p);
+    if (!c.summary.stop.empty()) {
         std::printf("  run stopped:\n");
-        for (const std::string& line : summary.stop) std::printf("    %s\n", line.c_str());
-        status = kNotAnalysed;
+        for (const std::string& line : c.summary.stop) std::printf("    %s\n", line.c_str());
     }
     std::printf("  report    %s\n  plot data %s\n  run notes %s\n", job.files.report.c_str(),
                 job.files.plot.c_str(), job.files.notes.c_str());
-    return status;
+}
+
+void WriteProject(JsonWriter& json, const Job& job, const Conclusion& c) {
+    json.BeginObject();
+    json.Key("project");
+    json.String(job.files.project.string());
+    json.Key("status");
+    json.Integer(c.status);
+    json.Key("errors");
+    json.BeginArray();
+    for (const std::string& error : c.errors) json.String(error);
+    json.EndArray();
+    for (const auto& [key, path] : {std::pair{"report", &job.files.report},
+                                    {"plot_data", &job.files.plot},
+                                    {"run_notes", &job.files.notes}}) {
+        json.Key(key);
+        if (c.published)
+            json.String(path->string());
+        else
+            json.Null();
+    }
+    WriteSummaryMembers(json, c.summary);
+    json.EndObject();
+}
+
+// One JSON document for the whole batch.
+bool PrintJson(const std::vector<Job>& jobs, const std::vector<Conclusion>& conclusions,
+               int status) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("program");
+    json.String("keldra-run");
+    json.Key("version");
+    json.String(kVersionLine);
+    json.Key("exit_status");
+    json.Integer(status);
+    json.Key("projects");
+    json.BeginArray();
+    for (std::size_t k = 0; k < jobs.size(); ++k) WriteProject(json, jobs[k], conclusions[k]);
+    json.EndArray();
+    json.EndObject();
+    const std::string text = json.Text();
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
 }
 
 }  // namespace
@@ -308,9 +411,19 @@ int main(int argc, char** argv) {
 
     if (const int stop = Batch(options, library).Run(jobs); stop != 0) return 128 + stop;
     int status = kAllClosed;
+    std::vector<Conclusion> conclusions;
     for (const Job& job : jobs) {
-        const int project_status = Report(job);
-        if (project_status > status) status = project_status;
+        conclusions.push_back(ConclusionOf(job));
+        status = std::max(status, conclusions.back().status);
     }
+    if (options.json) {
+        if (!PrintJson(jobs, conclusions, status)) {
+            std::fprintf(stderr, "keldra-run: the JSON document could not be written: %s\n",
+                         std::strerror(errno));
+            return kUsageOrFiles;
+        }
+        return status;
+    }
+    for (std::size_t k = 0; k < jobs.size(); ++k) PrintText(jobs[k], conclusions[k]);
     return status;
 }

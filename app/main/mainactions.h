@@ -61,6 +61,7 @@ struct TMainActions {
     QAction* editOutput;
     QAction* viewWallGeometry;
     QAction* view3D;
+    QAction* resultsSummary;
 
     // Graphics
     std::array<QAction*, kGraphCount> graphs;

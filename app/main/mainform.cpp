@@ -136,6 +136,8 @@ void TMainForm::createComputationMenus() {
     computation->addActions({a.editInput, a.editRunNotes, a.editOutput});
     computation->addSeparator();
     computation->addActions({a.viewWallGeometry, a.view3D});
+    computation->addSeparator();
+    computation->addAction(a.resultsSummary);
     connect(computation, &QMenu::aboutToShow, this, &TMainForm::refreshCommands);
 
     QMenu* graphics = menuBar()->addMenu("&Graphics");
@@ -167,7 +169,8 @@ void TMainForm::createToolBars() {
     m_toolBar->addSeparator();
     m_toolBar->addActions({a.title, a.wallProperties, a.wallConfiguration, a.soilLayersButton});
     m_toolBar->addSeparator();
-    m_toolBar->addActions({a.runAnalysis, a.stagedConstructionButton, a.viewOutputButton});
+    m_toolBar->addActions(
+        {a.runAnalysis, a.stagedConstructionButton, a.viewOutputButton, a.resultsSummary});
     m_toolBar->addSeparator();
     m_toolBar->addActions({a.viewWallGeometry, a.view3D});
     m_toolBar->addSeparator();

@@ -140,6 +140,8 @@ class TMainForm : public QMainWindow {
     void forgetResults();
     void openInEditor(const QString& file);
     void showTextFile(const QString& file);
+    // The "Results Summary" window of the current results.
+    void showResultsSummary();
     void showUserGuide();
     void showAbout();
 

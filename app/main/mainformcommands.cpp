@@ -79,6 +79,7 @@ void TMainForm::connectActions() {
     for (QAction* output : {a.editOutput, a.viewOutputButton})
         connect(output, &QAction::triggered, this,
                 [this] { openInEditor(TRunFiles::forProject(m_session.fileName()).report); });
+    connect(a.resultsSummary, &QAction::triggered, this, &TMainForm::showResultsSummary);
 
     connect(a.cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(a.arrangeIcons, &QAction::triggered, this, &TMainForm::arrangeIcons);

@@ -1,4 +1,4 @@
-// The analysis run of the main window, the text editor and help.
+// The analysis run of the main window, its results summary, the text editor and help.
 #include <keldra/ikeldra.h>
 #include <keldra/version.h>
 
@@ -11,9 +11,11 @@
 
 #include "app/main/mainform.h"
 #include "app/main/reportviewer.h"
+#include "app/main/resultssummarywindow.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
-#include "app/run/report_summary.h"
+#include "app/results/report_reader.h"
+#include "app/results/results_summary.h"
 
 namespace {
 
@@ -42,9 +44,9 @@ struct TReportNotes {
 
 TReportNotes reportNotes(const QString& reportFile) {
     std::ifstream report(QFile::encodeName(reportFile).toStdString());
-    const keldra::run::RunSummary summary = keldra::run::SummariseReport(report);
+    const keldra::results::ReportContents summary = keldra::results::ReadReport(report);
     TReportNotes notes;
-    for (const keldra::run::ProblemSummary& problem : summary.problems) {
+    for (const keldra::results::ReportProblem& problem : summary.problems) {
         const QString label = capitalised(QString::fromStdString(problem.label));
         for (const std::string& warning : problem.warnings)
             notes.lines << label + ": " + QString::fromLocal8Bit(warning);
@@ -130,6 +132,15 @@ void TMainForm::showTextFile(const QString& file) {
                                          .arg(QDir::toNativeSeparators(file), error));
         return;
     }
+}
+
+void TMainForm::showResultsSummary() {
+    const TRunFiles files = TRunFiles::forProject(m_session.fileName());
+    const auto path = [](const QString& file) { return QFile::encodeName(file).toStdString(); };
+    showChildWindow(QStringLiteral("ResultsSummary"), [&] {
+        return new TResultsSummaryWindow(keldra::results::TableOf(keldra::results::SummariseFiles(
+            {path(files.report), path(files.plotData), path(files.projectFile)})));
+    });
 }
 
 void TMainForm::showUserGuide() {

@@ -64,6 +64,7 @@ void enableResults(const TMainActions& a, const TEnablingState& s) {
     a.viewWallGeometry->setEnabled(results);
     a.view3D->setEnabled(results);
     a.exportPlots->setEnabled(results);
+    a.resultsSummary->setEnabled(results && s.reportExists);
     for (int g = 0; g < kGraphCount; ++g) a.graphs[g]->setEnabled(results && s.graphHasCurves[g]);
     a.deflectionMomentShear->setEnabled(graphAction(a, TGraph::Deflection)->isEnabled() &&
                                         graphAction(a, TGraph::Moment)->isEnabled() &&

@@ -452,6 +452,62 @@ TEST_F(KeldraRunScripted, EveryEndOfTheEngineIsToldAsItHappened) {
     EXPECT_TRUE(RunFoldersLeft().empty());
 }
 
+TEST_F(KeldraRunScripted, JsonTellsEachProjectsEndAndTheRunsStatus) {
+    const fs::path failed = Project("failed", "return 2");
+    const fs::path stopped = Project("stopped", "return 0");  // its report holds no results
+    const Outcome out = RunRunner(Scripted({"--json", failed.string(), stopped.string()}));
+    EXPECT_EQ(out.status, 1) << out.output;
+    const std::string d = dir_.string();
+    EXPECT_EQ(
+        out.output,
+        "{\n"
+        "  \"program\": \"keldra-run\",\n"
+        "  \"version\": \"2015.5.6\",\n"
+        "  \"exit_status\": 1,\n"
+        "  \"projects\": [\n"
+        "    {\n"
+        "      \"project\": \"" +
+            d +
+            "/failed.kd5d\",\n"
+            "      \"status\": 1,\n"
+            "      \"errors\": [\n"
+            "        \"the engine could not write its output files completely (IKELDRA returned "
+            "2)\",\n"
+            "        \"no outputs were published; the older outputs of this project were "
+            "removed, as they came from other input: failed.kd5o, failed.kd5p, failed.kd5r\"\n"
+            "      ],\n"
+            "      \"report\": null,\n"
+            "      \"plot_data\": null,\n"
+            "      \"run_notes\": null,\n"
+            "      \"ended\": false,\n"
+            "      \"stop\": [],\n"
+            "      \"problems\": []\n"
+            "    },\n"
+            "    {\n"
+            "      \"project\": \"" +
+            d +
+            "/stopped.kd5d\",\n"
+            "      \"status\": 1,\n"
+            "      \"errors\": [],\n"
+            "      \"report\": \"" +
+            d +
+            "/stopped.kd5o\",\n"
+            "      \"plot_data\": \"" +
+            d +
+            "/stopped.kd5p\",\n"
+            "      \"run_notes\": \"" +
+            d +
+            "/stopped.kd5r\",\n"
+            "      \"ended\": false,\n"
+            "      \"stop\": [\n"
+            "        \"fixture output\"\n"
+            "      ],\n"
+            "      \"problems\": []\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
 // Kills what a test started and did not see end.
 struct KillAtExit {
     std::vector<pid_t> pids;

@@ -52,7 +52,8 @@ TEST(MainForm, MenusCarryTheirCaptionsAccessKeysAndShortcuts) {
                            "Copy &Previous Stage"}));
     EXPECT_EQ(f.menuCaptions("&Computation"),
               QStringList({"&Run Analysis", "-", "Edit I&nput Text", "Edit &Processor-Run Notes",
-                           "Edit &Output Text", "-", "&View Wall Geometry", "3D View"}));
+                           "Edit &Output Text", "-", "&View Wall Geometry", "3D View", "-",
+                           "Results Summary"}));
     EXPECT_EQ(f.menuCaptions("&Graphics"),
               QStringList({"p-&y Curves", "&Deflection vs Depth", "&Moment vs Depth",
                            "&Shear vs Depth", "&Reaction vs Depth", "&Deflection, Moment and Shear",
@@ -77,6 +78,7 @@ TEST(MainForm, ToolBarHintsInOrder) {
                                   "Run Analysis",
                                   "Stage Construction Option",
                                   "View Output File",
+                                  "Results Summary",
                                   "View Soil Profile",
                                   "3D View",
                                   "View p-y Curves",

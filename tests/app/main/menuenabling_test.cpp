@@ -45,6 +45,27 @@ TEST(MenuEnabling, GraphCommandsNeedResultsPlotDataAndCurves) {
     EXPECT_FALSE(a.viewWallGeometry->isEnabled());
 }
 
+TEST(MenuEnabling, ResultsSummaryNeedsLoadedResultsAndTheirReport) {
+    TActionsFixture f;
+    const struct {
+        bool resultsLoaded, plotDataExists, reportExists, enabled;
+    } cases[] = {
+        {true, true, true, true},
+        {false, true, true, false},
+        {true, false, true, false},
+        {true, true, false, false},
+    };
+    for (const auto& c : cases) {
+        TEnablingState state;
+        state.resultsLoaded = c.resultsLoaded;
+        state.plotDataExists = c.plotDataExists;
+        state.reportExists = c.reportExists;
+        applyEnabling(f.actions, state);
+        EXPECT_EQ(f.actions.resultsSummary->isEnabled(), c.enabled)
+            << c.resultsLoaded << c.plotDataExists << c.reportExists;
+    }
+}
+
 TEST(MenuEnabling, EditEntriesFollowTheirFiles) {
     TActionsFixture f;
     const TMainActions& a = f.actions;
