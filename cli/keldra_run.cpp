@@ -3,6 +3,7 @@
 // The headless runner: the engine on each project in a child process of its
 // own, and a summary per problem. What it does and its exit status are told
 // by its help text below, which is also its manual page.
+#include <keldra/version.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -370,7 +371,7 @@ bool PrintJson(const std::vector<Job>& jobs, const std::vector<Conclusion>& conc
     json.Key("program");
     json.String("keldra-run");
     json.Key("version");
-    json.String(kVersionLine);
+    json.String(keldra::kVersion);
     json.Key("exit_status");
     json.Integer(status);
     json.Key("projects");

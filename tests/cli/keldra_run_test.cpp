@@ -213,7 +213,7 @@ TEST_F(KeldraRun, StoppedRunExitsWithOne) {
 }
 
 constexpr const char* kUsageLine =
-    "Usage: keldra-run [--jobs N] [--keep-scratch] PROJECT.kd5d...\n";
+    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...\n";
 
 TEST_F(KeldraRun, UsageAndMissingFilesExitWithTwo) {
     const Outcome usage = RunRunner(With({}));
