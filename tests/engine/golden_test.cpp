@@ -47,7 +47,8 @@ std::optional<std::string> ReadIfPresent(const fs::path& path) {
 // Where two texts first differ, by line, or empty when they are equal.
 std::string FirstDifference(const std::string& actual, const std::string& expected) {
     if (actual == expected) return {};
-    const auto [a, e] = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    const auto [a, e] =
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
     const auto line_start = [](const std::string& text, std::string::const_iterator at) {
         const std::size_t offset = static_cast<std::size_t>(at - text.begin());
         const std::size_t newline = offset == 0 ? std::string::npos : text.rfind('\n', offset - 1);
@@ -57,7 +58,8 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
         return text.substr(start, text.find('\n', start) - start);
     };
     const std::size_t start = line_start(actual, a);
-    const long line = std::count(actual.begin(), actual.begin() + static_cast<long>(start), '\n') + 1;
+    const long line =
+        std::count(actual.begin(), actual.begin() + static_cast<long>(start), '\n') + 1;
     return "first difference in line " + std::to_string(line) + "\n  written: [" +
            line_at(actual, start) + "]\n  golden:  [" + line_at(expected, line_start(expected, e)) +
            "]\n  sizes " + std::to_string(actual.size()) + " and " +
@@ -81,8 +83,9 @@ void WriteGolden(const fs::path& folder, const Output& output) {
 void ExpectGolden(const fs::path& folder, const Output& output) {
     const std::optional<std::string> golden = ReadIfPresent(folder / output.name);
     ASSERT_EQ(output.text.has_value(), golden.has_value())
-        << output.name << (output.text ? " written but not in the golden files"
-                                       : " in the golden files but not written");
+        << output.name
+        << (output.text ? " written but not in the golden files"
+                        : " in the golden files but not written");
     if (output.text) {
         EXPECT_EQ(FirstDifference(*output.text, *golden), "") << output.name;
     }
