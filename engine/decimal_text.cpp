@@ -35,13 +35,21 @@ constexpr std::array<std::uint64_t, kIntegerPowers> kWholePowers = [] {
     return powers;
 }();
 
-// The fast path keeps scaled values below 2^50: their fraction is exact and
-// every half (n + 0.5) is a double. One correctly rounded multiplication or
-// division never carries a value across a double, so a scaled value that
-// lands off a half rounds like the exact product; one that lands on a half
-// may be a tie or near one and goes the exact way.
+// Nearest doubles to 10^-k: multiplying by one is faster than dividing by 10^k.
+constexpr std::array<double, kExactPowers> kInversePowers = [] {
+    std::array<double, kExactPowers> inverses{};
+    for (std::size_t k = 0; k < inverses.size(); ++k) inverses[k] = 1.0 / kPowers[k];
+    return inverses;
+}();
+
+// The fast path keeps scaled values below 2^50, where the fraction of a
+// double is exact. Scaling rounds twice at most (an inexact 10^-k, then the
+// product), so the scaled value lies within 2^-51 of itself from the exact
+// one; it is rounded there only when it lies farther than that from a half.
+// Ties and near-ties go the exact way.
 constexpr int kFastDigits = 15;
 constexpr double kFastLimit = 0x1p50;
+constexpr double kScalingError = 0x1p-51;
 
 constexpr std::array<char, 200> kDigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -69,20 +77,36 @@ int DigitCount(std::uint64_t value) {
     return count;
 }
 
-// `scaled` (below kFastLimit) rounded to the nearest integer; false on a half.
+// `scaled` (below kFastLimit) rounded to the nearest integer; false when the
+// scaling error could decide the rounding.
 bool RoundScaled(double scaled, std::uint64_t& rounded) {
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;  // exact for every double
-    if (fraction == 0.5) return false;
+    const auto whole = static_cast<std::int64_t>(scaled);         // floor: scaled >= 0
+    const double fraction = scaled - static_cast<double>(whole);  // exact
+    if (std::fabs(fraction - 0.5) <= scaled * kScalingError) return false;
     rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     return true;
 }
 
-// m / 10^-k or m * 10^k, one correctly rounded operation.
+// magnitude x 10^k.
 double Scale(double magnitude, int k) {
     return k >= 0 ? magnitude * kPowers[static_cast<std::size_t>(k)]
-                  : magnitude / kPowers[static_cast<std::size_t>(-k)];
+                  : magnitude * kInversePowers[static_cast<std::size_t>(-k)];
 }
+
+// Doubles near 10^e for the exponents the fast path reaches, to choose
+// floor(log10) between its two candidates. A near miss at a power of ten is
+// caught by the range check of the scaled value.
+constexpr int kLowestExponent = -kExactPowers;
+constexpr int kHighestExponent = kFastDigits + kExactPowers;
+constexpr auto kNearPowers = [] {
+    std::array<double, kHighestExponent - kLowestExponent + 1> powers{};
+    for (int e = kLowestExponent; e <= kHighestExponent; ++e) {
+        double p = 1.0;
+        for (int k = 0; k < (e < 0 ? -e : e); ++k) p *= 10.0;
+        powers[static_cast<std::size_t>(e - kLowestExponent)] = e < 0 ? 1.0 / p : p;
+    }
+    return powers;
+}();
 
 // The fast path of SignificantDigits for a normal magnitude.
 bool FastSignificant(double magnitude, int count, std::uint64_t& rounded, int& exponent) {
@@ -90,21 +114,21 @@ bool FastSignificant(double magnitude, int count, std::uint64_t& rounded, int& e
     // one more; 78913 / 2^18 is log10 2 closely enough for every double.
     const int binary = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 1023;
     int e = (binary * 78913) >> 18;
-    for (int attempt = 0; attempt < 2; ++attempt, ++e) {
-        const int k = count - 1 - e;
-        if (k <= -kExactPowers || k >= kExactPowers) return false;
-        const double scaled = Scale(magnitude, k);
-        if (scaled >= kPowers[static_cast<std::size_t>(count)]) continue;
-        if (scaled < kPowers[static_cast<std::size_t>(count - 1)]) return false;
-        if (!RoundScaled(scaled, rounded)) return false;
-        exponent = e;
-        if (rounded == kWholePowers[static_cast<std::size_t>(count)]) {  // 9.996 -> 10.0
-            rounded = kWholePowers[static_cast<std::size_t>(count - 1)];
-            ++exponent;
-        }
-        return true;
+    if (e < kLowestExponent || e >= kHighestExponent) return false;
+    if (magnitude >= kNearPowers[static_cast<std::size_t>(e + 1 - kLowestExponent)]) ++e;
+    const int k = count - 1 - e;
+    if (k <= -kExactPowers || k >= kExactPowers) return false;
+    const double scaled = Scale(magnitude, k);
+    if (scaled < kPowers[static_cast<std::size_t>(count - 1)] ||
+        scaled >= kPowers[static_cast<std::size_t>(count)] || !RoundScaled(scaled, rounded)) {
+        return false;
     }
-    return false;
+    exponent = e;
+    if (rounded == kWholePowers[static_cast<std::size_t>(count)]) {  // 9.996 -> 10.0
+        rounded = kWholePowers[static_cast<std::size_t>(count - 1)];
+        ++exponent;
+    }
+    return true;
 }
 
 int ExactSignificantDigits(double magnitude, int count, char* digits) {
@@ -166,14 +190,11 @@ char* ScientificText(char* out, double value, int decimals) {
         std::memcpy(out, std::isnan(magnitude) ? "NAN" : "INF", 3);
         return out + 3;
     }
-    char digits[kMaxSignificantDigits];
-    const int exponent = SignificantDigits(magnitude, decimals + 1, digits);
-    *out++ = digits[0];
-    if (decimals > 0) {
-        *out++ = '.';
-        std::memcpy(out, digits + 1, static_cast<std::size_t>(decimals));
-        out += decimals;
-    }
+    // The digits go one place to the right; the first then moves before the point.
+    const int exponent = SignificantDigits(magnitude, decimals + 1, out + 1);
+    out[0] = out[1];
+    out[1] = '.';  // overwritten by the exponent when there are no decimals
+    out += decimals > 0 ? decimals + 2 : 1;
     *out++ = 'E';
     *out++ = exponent < 0 ? '-' : '+';
     return IntegerText(out, static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), 2);

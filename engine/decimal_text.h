@@ -2,11 +2,10 @@
 // %lld, %.*E and %.*f in the C locale: the digits are the exact binary value
 // rounded with ties to even. Nothing is allocated and no locale is consulted.
 //
-// Most values take a fast path: the magnitude is scaled by an exact power of
-// ten in one double operation and rounded there, which decides the digits
-// unless the scaled value lands exactly on a half. Those values, subnormals,
-// far exponents and long digit strings go through std::to_chars with its
-// exact arithmetic.
+// Most values take a fast path: the magnitude is scaled by a power of ten in
+// double precision and rounded there when it lies farther from a half than
+// the scaling error reaches. Ties and near-ties, subnormals, far exponents
+// and long digit strings go through std::to_chars with its exact arithmetic.
 #pragma once
 
 namespace keldra {

@@ -1,5 +1,6 @@
 #include "engine/fixed_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -13,8 +14,9 @@ constexpr int kMaxDigits = 30;  // significant digits an E or G field may ask fo
 static_assert(kMaxDigits <= kMaxSignificantDigits);
 constexpr int kMaxZeroPadding = 19;  // In.m pads to at most this many digits
 
-constexpr int kExponentWidth = 4;  // E+xx, or +xxx when the exponent has three digits
-constexpr int kMaxExponent = 999;
+// E+xx, or +xxx when the exponent has three digits: a double's decimal
+// exponent lies within +-324.
+constexpr int kExponentWidth = 4;
 
 unsigned long long Magnitude(long long value) {
     return value < 0 ? 0ULL - static_cast<unsigned long long>(value)
@@ -61,66 +63,86 @@ FixedLine& FixedLine::Fill(int n, char c) {
     return *this;
 }
 
-FixedLine& FixedLine::X(int n) { return Fill(n, ' '); }
+char* FixedLine::Tail(std::size_t n, char* aside) {
+    return kCapacity - length_ >= static_cast<int>(n) ? buffer_ + length_ : aside;
+}
+
+FixedLine& FixedLine::Commit(const char* out, const char* end, const char* aside) {
+    if (out == aside) {
+        Append({out, static_cast<std::size_t>(end - out)});
+    } else {
+        length_ += static_cast<int>(end - out);
+    }
+    return *this;
+}
+
+FixedLine& FixedLine::X(int n) {
+    // The few blanks between fields: one fixed-size store, no call.
+    static constexpr char kBlanks[] = "                ";
+    constexpr int kFew = sizeof kBlanks - 1;
+    if (n < 0 || n > kFew || kCapacity - length_ < kFew) return Fill(n, ' ');
+    std::memcpy(buffer_ + length_, kBlanks, kFew);
+    length_ += n;
+    return *this;
+}
 
 FixedLine& FixedLine::Text(std::string_view text) {
     Append(text);
     return *this;
 }
 
-FixedLine& FixedLine::I(int w, long long value, int m) {
-    char digits[kIntegerTextCapacity];
-    const char* end = IntegerText(digits, Magnitude(value), m > 0 && m <= kMaxZeroPadding ? m : 1);
-    const int width = static_cast<int>(end - digits) + (value < 0 ? 1 : 0);
-    if (width > w) return Fill(w, '*');
-    X(w - width);
-    if (value < 0) Append("-");
-    Append({digits, static_cast<std::size_t>(end - digits)});
+FixedLine& FixedLine::RightAligned(int w, const char* begin, const char* end) {
+    const int n = static_cast<int>(end - begin);
+    if (n > w) return Fill(w, '*');
+    Fill(w - n, ' ');
+    Append({begin, static_cast<std::size_t>(n)});
     return *this;
+}
+
+FixedLine& FixedLine::I(int w, long long value, int m) {
+    char body[1 + kIntegerTextCapacity];
+    char* start = body + 1;
+    const char* end = IntegerText(start, Magnitude(value), m > 0 && m <= kMaxZeroPadding ? m : 1);
+    if (value < 0) *--start = '-';
+    return RightAligned(w, start, end);
 }
 
 FixedLine& FixedLine::F(int w, int d, double value) {
     if (!std::isfinite(value) || std::fabs(value) >= kFixedLimit) return Fill(w, '*');
     const int decimals = d < 0 ? 0 : d > kMaxFixedDecimals ? kMaxFixedDecimals : d;
-    char digits[kFixedTextCapacity + 1];
-    char* end = FixedText(digits, std::fabs(value), decimals);
+    char body[1 + kFixedTextCapacity + 1];
+    char* start = body + 1;
+    char* end = FixedText(start, std::fabs(value), decimals);
     // Fixed point always shows the point, also with no decimals ("999.").
     if (decimals == 0) *end++ = '.';
-    std::string_view text(digits, static_cast<std::size_t>(end - digits));
     // A value that rounds to zero has no sign.
-    const bool negative = value < 0.0 && text.find_first_not_of("0.") != std::string_view::npos;
-    int width = static_cast<int>(text.size()) + (negative ? 1 : 0);
+    const bool negative =
+        value < 0.0 && std::find_if(start, end, [](char c) { return c != '0' && c != '.'; }) != end;
     // A leading zero before the point is dropped when the field has no room for it.
-    if (width > w && text.size() > 1 && text[0] == '0' && text[1] == '.') {
-        text.remove_prefix(1);
-        --width;
-    }
-    if (width > w) return Fill(w, '*');
-    X(w - width);
-    if (negative) Append("-");
-    Append(text);
-    return *this;
+    const int width = static_cast<int>(end - start) + (negative ? 1 : 0);
+    if (width > w && end - start > 1 && start[0] == '0' && start[1] == '.') ++start;
+    if (negative) *--start = '-';
+    return RightAligned(w, start, end);
 }
 
 FixedLine& FixedLine::E(int w, int d, double value) {
     if (!std::isfinite(value) || d < 1 || d > kMaxDigits) return Fill(w, '*');
-    char digits[kMaxDigits];
-    const int exponent = FractionExponent(std::fabs(value), d, digits);
-    // Exponents beyond two digits drop the letter E, as in +100; beyond three
-    // digits the value has no form.
-    if (std::abs(exponent) > kMaxExponent) return Fill(w, '*');
-    char exponent_text[kExponentWidth];
-    ExponentText(exponent, exponent_text);
     const bool negative = value < 0.0;
-    const int body = 1 + d + kExponentWidth + (negative ? 1 : 0);
-    if (body > w) return Fill(w, '*');
-    const bool leading_zero = body + 1 <= w;
-    X(w - body - (leading_zero ? 1 : 0));
-    if (negative) Append("-");
-    Append(leading_zero ? "0." : ".");
-    Append({digits, static_cast<std::size_t>(d)});
-    Append({exponent_text, kExponentWidth});
-    return *this;
+    const int bare = (negative ? 1 : 0) + 1 + d + kExponentWidth;  // without the leading zero
+    if (bare > w) return Fill(w, '*');
+    // The leading zero goes first when the field is short of room.
+    const bool leading_zero = bare < w;
+    X(w - bare - (leading_zero ? 1 : 0));
+    char aside[2 + 1 + kMaxDigits + kExponentWidth];  // sign, "0.", digits, exponent
+    char* const out = Tail(sizeof aside, aside);
+    char* p = out;
+    if (negative) *p++ = '-';
+    if (leading_zero) *p++ = '0';
+    *p++ = '.';
+    const int exponent = FractionExponent(std::fabs(value), d, p);
+    p += d;
+    ExponentText(exponent, p);
+    return Commit(out, p + kExponentWidth, aside);
 }
 
 FixedLine& FixedLine::G(int w, int d, double value) {
@@ -148,19 +170,19 @@ FixedLine& FixedLine::A(int n, std::string_view text) {
 }
 
 FixedLine& FixedLine::Integer(long long value) {
-    if (value < 0) Append("-");
-    char digits[kIntegerTextCapacity];
-    const char* end = IntegerText(digits, Magnitude(value));
-    Append({digits, static_cast<std::size_t>(end - digits)});
+    char body[1 + kIntegerTextCapacity];
+    char* start = body + 1;
+    const char* end = IntegerText(start, Magnitude(value));
+    if (value < 0) *--start = '-';
+    Append({start, static_cast<std::size_t>(end - start)});
     return *this;
 }
 
 FixedLine& FixedLine::Scientific(int d, double value) {
     const int decimals = d < 0 ? 0 : d >= kMaxSignificantDigits ? kMaxSignificantDigits - 1 : d;
-    char text[ScientificTextCapacity(kMaxSignificantDigits - 1)];
-    const char* end = ScientificText(text, value, decimals);
-    Append({text, static_cast<std::size_t>(end - text)});
-    return *this;
+    char aside[ScientificTextCapacity(kMaxSignificantDigits - 1)];
+    char* const out = Tail(sizeof aside, aside);
+    return Commit(out, ScientificText(out, value, decimals), aside);
 }
 
 void FixedLine::WriteTo(OutputFile& file) const { file.WriteLine(View()); }

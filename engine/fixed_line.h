@@ -36,6 +36,13 @@ class FixedLine {
   private:
     void Append(std::string_view text);
     FixedLine& Fill(int n, char c);  // n copies of c
+    // Where a field of at most n characters is written: in place at the end
+    // of the line when it has room, else in `aside` for a clipped Append.
+    char* Tail(std::size_t n, char* aside);
+    // Takes the field written from `out` (returned by Tail) to `end`.
+    FixedLine& Commit(const char* out, const char* end, const char* aside);
+    // The text from begin to end right-aligned in w columns, or w asterisks.
+    FixedLine& RightAligned(int w, const char* begin, const char* end);
 
     char buffer_[kCapacity];
     int length_ = 0;

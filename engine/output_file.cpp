@@ -49,6 +49,12 @@ void OutputFile::Write(std::string_view text) {
 }
 
 void OutputFile::WriteLine(std::string_view text) {
+    if (Writable() && text.size() < kBlockSize - used_) {  // the common case: one copy
+        if (!text.empty()) std::memcpy(block_ + used_, text.data(), text.size());
+        used_ += text.size();
+        block_[used_++] = '\n';
+        return;
+    }
     Write(text);
     Write("\n");
 }

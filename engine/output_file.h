@@ -16,7 +16,7 @@ class OutputFile {
   public:
     // Text gathers in a block of this size and goes to the file when the
     // block is full and at the close.
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = 16 * 1024;
 
     OutputFile() = default;
     // Closes a file still open (a step that stopped early); its result is

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace keldra {
@@ -100,6 +101,37 @@ TEST(FreeFormatReader, RealsRejectNonNumbers) {
         double v = 0;
         EXPECT_FALSE(reader.Read(v)) << text;
         EXPECT_EQ(reader.failure(), ReadFailure::kNotANumber) << text;
+    }
+}
+
+TEST(FreeFormatReader, SignsAndTheEdgesOfTheRealRange) {
+    TextFile file("+2.5 5. -.5 1e-400 4.9e-324 +7 -2147483648\n");
+    FreeFormatReader reader(file.get(), "test");
+    double v[5] = {};
+    int plus = 0, lowest = 0;
+    ASSERT_TRUE(reader.Read(v[0], v[1], v[2], v[3], v[4], plus, lowest));
+    EXPECT_EQ(v[0], 2.5);
+    EXPECT_EQ(v[1], 5.0);
+    EXPECT_EQ(v[2], -0.5);
+    EXPECT_EQ(v[3], 0.0) << "below the smallest subnormal reads as zero";
+    EXPECT_EQ(v[4], std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(plus, 7);
+    EXPECT_EQ(lowest, std::numeric_limits<int>::min());
+
+    for (const char* text :
+         {"+-1\n", "-+1\n", "1e\n", ".\n", "e5\n", "1e+\n", "1.7976931348623159e308\n"}) {
+        TextFile bad(text);
+        FreeFormatReader real(bad.get(), "test");
+        double r = 0;
+        EXPECT_FALSE(real.Read(r)) << text;
+        EXPECT_EQ(real.failure(), ReadFailure::kNotANumber) << text;
+    }
+    for (const char* text : {"2147483648\n", "+\n", "-\n", "1e3\n", "+-1\n"}) {
+        TextFile bad(text);
+        FreeFormatReader integer(bad.get(), "test");
+        int i = 0;
+        EXPECT_FALSE(integer.Read(i)) << text;
+        EXPECT_EQ(integer.failure(), ReadFailure::kNotANumber) << text;
     }
 }
 
