@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/decimal_text.h"
@@ -94,7 +95,7 @@ FixedLine& FixedLine::Text(std::string_view text) {
 FixedLine& FixedLine::RightAligned(int w, const char* begin, const char* end) {
     const int n = static_cast<int>(end - begin);
     if (n > w) return Fill(w, '*');
-    Fill(w - n, ' ');
+    X(w - n);
     Append({begin, static_cast<std::size_t>(n)});
     return *this;
 }

@@ -129,9 +129,9 @@ bool FreeFormatReader::Value(double& value) {
     const std::string_view token = NextToken(buffer, token_line);
     if (token.empty()) return Fail(ReadFailure::kEndOfFile, line_);
     if (!LooksNumeric(token)) return Fail(ReadFailure::kNotANumber, token_line);
-    for (char* c = buffer; *c != '\0'; ++c) {
-        if (*c == 'd' || *c == 'D') *c = 'E';  // 1.5D3, the double-precision exponent
-    }
+    // 1.5D3, the double-precision exponent.
+    std::replace_if(
+        buffer, buffer + token.size(), [](char c) { return c == 'd' || c == 'D'; }, 'E');
     // A plus sign is taken before a digit or point only ("+-1" is no number).
     const bool plus = token.size() > 1 && token[0] == '+' && token[1] != '+' && token[1] != '-';
     const char* end = token.data() + token.size();

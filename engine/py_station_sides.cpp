@@ -121,8 +121,8 @@ void Accumulate(SoilProfile& p, const StationSide& st, double resistance, double
 
 PerLength::PerLength(const UnitLabels& u, const char* power) {
     const char* stars = *power == '\0' ? "" : "**";
-    const std::string_view text =
-        FixedLine().Text(u.F3).Text("/").Text(u.L2).Text(stars).Text(power).View();
+    const FixedLine unit = FixedLine().Text(u.F3).Text("/").Text(u.L2).Text(stars).Text(power);
+    const std::string_view text = unit.View();
     length_ = static_cast<int>(std::min(text.size(), sizeof text_ - 1));
     std::memcpy(text_, text.data(), static_cast<std::size_t>(length_));
 }

@@ -118,15 +118,25 @@ TEST(FreeFormatReader, SignsAndTheEdgesOfTheRealRange) {
     EXPECT_EQ(plus, 7);
     EXPECT_EQ(lowest, std::numeric_limits<int>::min());
 
-    for (const char* text :
-         {"+-1\n", "-+1\n", "1e\n", ".\n", "e5\n", "1e+\n", "1.7976931348623159e308\n"}) {
+    // Not numbers of the kind read, a NUL byte inside a value included.
+    const std::string not_reals[] = {"+-1\n",
+                                     "-+1\n",
+                                     "1e\n",
+                                     ".\n",
+                                     "e5\n",
+                                     "1e+\n",
+                                     "1.7976931348623159e308\n",
+                                     std::string("2\0\n", 3)};
+    for (const std::string& text : not_reals) {
         TextFile bad(text);
         FreeFormatReader real(bad.get(), "test");
         double r = 0;
         EXPECT_FALSE(real.Read(r)) << text;
         EXPECT_EQ(real.failure(), ReadFailure::kNotANumber) << text;
     }
-    for (const char* text : {"2147483648\n", "+\n", "-\n", "1e3\n", "+-1\n"}) {
+    const std::string not_integers[] = {"2147483648\n", "+\n",   "-\n",
+                                        "1e3\n",        "+-1\n", std::string("1\0x\n", 4)};
+    for (const std::string& text : not_integers) {
         TextFile bad(text);
         FreeFormatReader integer(bad.get(), "test");
         int i = 0;
