@@ -60,15 +60,24 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Writes exactly `count` digits of `value` (leading zeros as needed).
-void WriteDigits(std::uint64_t value, int count, char* out) {
+// Writes exactly `count` digits of `value` (leading zeros as needed), two at
+// a time from the right.
+template <typename Unsigned>
+void WriteDigitsOf(Unsigned value, int count, char* out) {
     char* p = out + count;
     while (p - out >= 2) {
         p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (value % 100)], 2);
-        value /= 100;
+        const Unsigned rest = value / 100;
+        std::memcpy(p, &kDigitPairs[2 * (value - 100 * rest)], 2);
+        value = rest;
     }
-    if (p > out) *--p = static_cast<char>('0' + value % 10);
+    if (p > out) *--p = static_cast<char>('0' + value);
+}
+
+// Values below 2^32 (all fields but the longest) take the cheaper 32-bit division.
+void WriteDigits(std::uint64_t value, int count, char* out) {
+    if (value <= UINT32_MAX) return WriteDigitsOf(static_cast<std::uint32_t>(value), count, out);
+    WriteDigitsOf(value, count, out);
 }
 
 int DigitCount(std::uint64_t value) {

@@ -15,13 +15,14 @@ bool IsSeparator(int c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits, sign, point and exponent letters only: a general number parser
-// would also take hexadecimal numbers, "inf" and "nan".
-bool LooksNumeric(std::string_view token) {
-    for (char c : token) {
-        if (!IsDigit(c) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E' && c != 'd' &&
-            c != 'D') {
-            return false;
-        }
+// would also take hexadecimal numbers, "inf" and "nan". The double-precision
+// exponent letter (1.5D3) becomes E on the way.
+bool MakeNumeric(char* token, std::size_t size) {
+    for (std::size_t k = 0; k < size; ++k) {
+        const char c = token[k];
+        if (IsDigit(c) || c == '.' || c == 'E' || c == 'e' || c == '-' || c == '+') continue;
+        if (c != 'd' && c != 'D') return false;
+        token[k] = 'E';
     }
     return true;
 }
@@ -128,10 +129,7 @@ bool FreeFormatReader::Value(double& value) {
     int token_line = 0;
     const std::string_view token = NextToken(buffer, token_line);
     if (token.empty()) return Fail(ReadFailure::kEndOfFile, line_);
-    if (!LooksNumeric(token)) return Fail(ReadFailure::kNotANumber, token_line);
-    // 1.5D3, the double-precision exponent.
-    std::replace_if(
-        buffer, buffer + token.size(), [](char c) { return c == 'd' || c == 'D'; }, 'E');
+    if (!MakeNumeric(buffer, token.size())) return Fail(ReadFailure::kNotANumber, token_line);
     // A plus sign is taken before a digit or point only ("+-1" is no number).
     const bool plus = token.size() > 1 && token[0] == '+' && token[1] != '+' && token[1] != '-';
     const char* end = token.data() + token.size();
