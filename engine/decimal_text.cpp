@@ -35,11 +35,18 @@ constexpr std::array<std::uint64_t, kIntegerPowers> kWholePowers = [] {
     return powers;
 }();
 
-// Nearest doubles to 10^-k: multiplying by one is faster than dividing by 10^k.
-constexpr std::array<double, kExactPowers> kInversePowers = [] {
-    std::array<double, kExactPowers> inverses{};
-    for (std::size_t k = 0; k < inverses.size(); ++k) inverses[k] = 1.0 / kPowers[k];
-    return inverses;
+// Nearest doubles to 10^k for |k| < kExactPowers, at index k + kExactPowers - 1:
+// exact for k >= 0, one rounding off for k < 0. Multiplying by 10^-k is
+// faster than dividing by 10^k.
+constexpr int kScaleOffset = kExactPowers - 1;
+constexpr std::array<double, 2 * kExactPowers - 1> kScales = [] {
+    std::array<double, 2 * kExactPowers - 1> scales{};
+    for (int k = 0; k < kExactPowers; ++k) {
+        scales[static_cast<std::size_t>(kScaleOffset + k)] = kPowers[static_cast<std::size_t>(k)];
+        scales[static_cast<std::size_t>(kScaleOffset - k)] =
+            1.0 / kPowers[static_cast<std::size_t>(k)];
+    }
+    return scales;
 }();
 
 // The fast path keeps scaled values below 2^50, where the fraction of a
@@ -96,43 +103,28 @@ bool RoundScaled(double scaled, std::uint64_t& rounded) {
     return true;
 }
 
-// magnitude x 10^k.
+// magnitude x 10^k for |k| < kExactPowers.
 double Scale(double magnitude, int k) {
-    return k >= 0 ? magnitude * kPowers[static_cast<std::size_t>(k)]
-                  : magnitude * kInversePowers[static_cast<std::size_t>(-k)];
+    return magnitude * kScales[static_cast<std::size_t>(k + kScaleOffset)];
 }
-
-// Doubles near 10^e for the exponents the fast path reaches, to choose
-// floor(log10) between its two candidates. A near miss at a power of ten is
-// caught by the range check of the scaled value.
-constexpr int kLowestExponent = -kExactPowers;
-constexpr int kHighestExponent = kFastDigits + kExactPowers;
-constexpr auto kNearPowers = [] {
-    std::array<double, kHighestExponent - kLowestExponent + 1> powers{};
-    for (int e = kLowestExponent; e <= kHighestExponent; ++e) {
-        double p = 1.0;
-        for (int k = 0; k < (e < 0 ? -e : e); ++k) p *= 10.0;
-        powers[static_cast<std::size_t>(e - kLowestExponent)] = e < 0 ? 1.0 / p : p;
-    }
-    return powers;
-}();
 
 // The fast path of SignificantDigits for a normal magnitude.
 bool FastSignificant(double magnitude, int count, std::uint64_t& rounded, int& exponent) {
-    // With magnitude in [2^b, 2^(b+1)), floor(log10) is floor(b log10 2) or
-    // one more; 78913 / 2^18 is log10 2 closely enough for every double.
+    // With magnitude in [2^b, 2^(b+1)), floor(log10) is e or e + 1 with
+    // e = floor(b log10 2); 78913 / 2^18 is log10 2 closely enough for every
+    // double. Both scalings are made, the one that lands in range is kept.
     const int binary = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 1023;
-    int e = (binary * 78913) >> 18;
-    if (e < kLowestExponent || e >= kHighestExponent) return false;
-    if (magnitude >= kNearPowers[static_cast<std::size_t>(e + 1 - kLowestExponent)]) ++e;
+    const int e = (binary * 78913) >> 18;
     const int k = count - 1 - e;
-    if (k <= -kExactPowers || k >= kExactPowers) return false;
-    const double scaled = Scale(magnitude, k);
+    if (k - 1 <= -kExactPowers || k >= kExactPowers) return false;
+    const double low = Scale(magnitude, k), high = Scale(magnitude, k - 1);
+    const bool above = low >= kPowers[static_cast<std::size_t>(count)];
+    const double scaled = above ? high : low;
     if (scaled < kPowers[static_cast<std::size_t>(count - 1)] ||
         scaled >= kPowers[static_cast<std::size_t>(count)] || !RoundScaled(scaled, rounded)) {
         return false;
     }
-    exponent = e;
+    exponent = e + (above ? 1 : 0);
     if (rounded == kWholePowers[static_cast<std::size_t>(count)]) {  // 9.996 -> 10.0
         rounded = kWholePowers[static_cast<std::size_t>(count - 1)];
         ++exponent;
