@@ -26,6 +26,16 @@ class TextFile {
     std::FILE* file_;
 };
 
+// The first value of `text`, read as a T, is no number.
+template <typename T>
+void ExpectNotANumber(const std::string& text) {
+    TextFile file(text);
+    FreeFormatReader reader(file.get(), "test");
+    T value{};
+    EXPECT_FALSE(reader.Read(value)) << text;
+    EXPECT_EQ(reader.failure(), ReadFailure::kNotANumber) << text;
+}
+
 }  // namespace
 
 TEST(FreeFormatReader, EachReadStartsOnANewLineAndSpansLines) {
@@ -127,22 +137,10 @@ TEST(FreeFormatReader, SignsAndTheEdgesOfTheRealRange) {
                                      "1e+\n",
                                      "1.7976931348623159e308\n",
                                      std::string("2\0\n", 3)};
-    for (const std::string& text : not_reals) {
-        TextFile bad(text);
-        FreeFormatReader real(bad.get(), "test");
-        double r = 0;
-        EXPECT_FALSE(real.Read(r)) << text;
-        EXPECT_EQ(real.failure(), ReadFailure::kNotANumber) << text;
-    }
+    for (const std::string& text : not_reals) ExpectNotANumber<double>(text);
     const std::string not_integers[] = {"2147483648\n", "+\n",   "-\n",
                                         "1e3\n",        "+-1\n", std::string("1\0x\n", 4)};
-    for (const std::string& text : not_integers) {
-        TextFile bad(text);
-        FreeFormatReader integer(bad.get(), "test");
-        int i = 0;
-        EXPECT_FALSE(integer.Read(i)) << text;
-        EXPECT_EQ(integer.failure(), ReadFailure::kNotANumber) << text;
-    }
+    for (const std::string& text : not_integers) ExpectNotANumber<int>(text);
 }
 
 TEST(FreeFormatReader, LinesAreCutAndPadded) {
