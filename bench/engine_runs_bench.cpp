@@ -2,6 +2,8 @@
 // libKeldraEngine.so, call IKELDRA(6) on a names file in the current
 // directory, unload. The run directory is memory-backed (/dev/shm) when the
 // machine has one, so the figures show the engine rather than the disk.
+// A yardstick of plain C formatting runs beside them, so that a run's time
+// can be read against it from one and the same session.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <unistd.h>
