@@ -94,12 +94,14 @@ int DigitCount(std::uint64_t value) {
 }
 
 // `scaled` (below kFastLimit) rounded to the nearest integer; false when the
-// scaling error could decide the rounding.
+// scaling error could decide the rounding. Adding 2^52 rounds to an integer
+// in the last place of the sum, whose bits then count from those of 2^52.
 bool RoundScaled(double scaled, std::uint64_t& rounded) {
-    const auto whole = static_cast<std::int64_t>(scaled);         // floor: scaled >= 0
-    const double fraction = scaled - static_cast<double>(whole);  // exact
-    if (std::fabs(fraction - 0.5) <= scaled * kScalingError) return false;
-    rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    constexpr double kUnitLast = 0x1p52;
+    const double sum = scaled + kUnitLast;
+    const double offset = scaled - (sum - kUnitLast);  // exact, within +-0.5
+    if (std::fabs(offset) >= 0.5 - scaled * kScalingError) return false;
+    rounded = std::bit_cast<std::uint64_t>(sum) - std::bit_cast<std::uint64_t>(kUnitLast);
     return true;
 }
 

@@ -122,6 +122,36 @@ TEST(DecimalText, ScientificEqualsPrintfForEveryPrecision) {
     }
 }
 
+// A decimal that ends in 5 one place past the digits kept is a tie, and the
+// doubles nearest it lie a hair to either side: rounded at exactly that
+// place they show whether the scaling error is kept away from the decision.
+TEST(DecimalText, NearTiesRoundAtTheirOwnPlace) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> kept(1, 15), exponent(-25, 25), whole(0, 999999);
+    const auto digits = [&](int n) {
+        std::string text;
+        for (int d = 0; d < n; ++d) text += static_cast<char>('0' + random() % 10);
+        return text;
+    };
+    for (int k = 0; k < 30000; ++k) {
+        const int n = kept(random);
+        const std::string mantissa = std::to_string(1 + random() % 9) + "." + digits(n - 1) + "5";
+        const double tie =
+            std::strtod((mantissa + "e" + std::to_string(exponent(random))).c_str(), nullptr);
+        const int places = n <= 9 ? n : 9;
+        const double fixed_tie = std::strtod(
+            (std::to_string(whole(random)) + "." + digits(places - 1) + "5").c_str(), nullptr);
+        for (double toward : {0.0, 1e300}) {
+            for (double v : {tie, std::nextafter(tie, toward)}) {
+                ASSERT_EQ(Scientific(v, n - 1), Printf("%.*E", n - 1, v)) << std::hexfloat << v;
+            }
+            for (double v : {fixed_tie, std::nextafter(fixed_tie, toward)}) {
+                ASSERT_EQ(Fixed(v, places), Printf("%.*f", places, v)) << std::hexfloat << v;
+            }
+        }
+    }
+}
+
 TEST(DecimalText, ScientificOfSignedZeroesAndValuesWithoutForm) {
     const double infinity = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
