@@ -200,7 +200,7 @@ char* ScientificText(char* out, double value, int decimals) {
     out += decimals > 0 ? decimals + 2 : 1;
     *out++ = 'E';
     *out++ = exponent < 0 ? '-' : '+';
-    return IntegerText(out, static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), 2);
+    return ExponentDigits(out, exponent < 0 ? -exponent : exponent);
 }
 
 char* IntegerText(char* out, unsigned long long value, int min_digits) {

@@ -37,6 +37,15 @@ constexpr int ScientificTextCapacity(int decimals) { return decimals + 8; }
 // Returns the end.
 [[nodiscard]] char* ScientificText(char* out, double value, int decimals);
 
+// A double's decimal exponent magnitude (at most 324) in two digits, or in
+// three when it needs them. Returns the end.
+inline char* ExponentDigits(char* out, int magnitude) {
+    if (magnitude >= 100) *out++ = static_cast<char>('0' + magnitude / 100);
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
+    return out;
+}
+
 // Room IntegerText needs.
 inline constexpr int kIntegerTextCapacity = 20;
 

@@ -24,18 +24,13 @@ unsigned long long Magnitude(long long value) {
                      : static_cast<unsigned long long>(value);
 }
 
-// The exponent part of an E field.
+// The exponent part of an E field: E+xx, or +xxx where a third digit takes
+// the letter's place.
 void ExponentText(int exponent, char* text) {
     const int magnitude = std::abs(exponent);
-    const char sign = exponent < 0 ? '-' : '+';
-    if (magnitude <= 99) {
-        text[0] = 'E';
-        text[1] = sign;
-        (void)IntegerText(text + 2, static_cast<unsigned>(magnitude), 2);
-    } else {
-        text[0] = sign;
-        (void)IntegerText(text + 1, static_cast<unsigned>(magnitude), 3);
-    }
+    if (magnitude <= 99) *text++ = 'E';
+    *text++ = exponent < 0 ? '-' : '+';
+    (void)ExponentDigits(text, magnitude);
 }
 
 // The exponent of the E form 0.d1d2...: one above the scientific exponent,
