@@ -13,6 +13,7 @@
 #include "engine/run_stop.h"
 #include "engine/surcharge.h"
 #include "engine/torval_file.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int kTrapezoidal = 3;          // KOUTPT of anchored walls
 constexpr double kNetForceFloor = 1e-5;  // a smaller net active force counts as negative
-
-double UnitWeightOfWater(int KUNIT) { return KUNIT == 2 ? 9.81 : 0.036; }
 
 constexpr const char* kDebugFileName = "debug.dat";
 

@@ -11,6 +11,7 @@
 #include "engine/run_stop.h"
 #include "engine/surcharge.h"
 #include "engine/torval_file.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -130,7 +131,7 @@ Step ReadGenerated(EngineState& s, FreeFormatReader& in) {
 
 bool IsEchoedPressurePoint(int k, int n, int KUNIT) {
     constexpr int kEchoAllUpTo = 50;
-    const int step = n > kEchoAllUpTo ? (KUNIT == 1 ? 6 : 4) : 1;
+    const int step = n > kEchoAllUpTo ? (KUNIT == kEnglishUnits ? 6 : 4) : 1;
     return (k - 1) % step == 0 || k == n;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/fixed_line.h"
 #include "engine/run_stop.h"
+#include "engine/unit_system.h"
 #include "engine/value_checks.h"
 
 namespace keldra {
@@ -18,7 +19,7 @@ Step ReadSurcharges(EngineState& s, FreeFormatReader& in) {
     if (!in.Read(b.NSUR)) return StopOnReadFailure(s, in);
     if (b.NSUR < 0) return StopRun(s, kNegativeCount);
     if (b.NSUR > kMaxSurcharges) return StopTooMuchData(s, "MORE THAN 20 SURCHARGE ROWS");
-    const double to_metres = s.control.KUNIT == 2 ? 1.0 / kMillimetresPerMetre : 1.0;
+    const double to_metres = s.control.KUNIT == kSIUnits ? 1.0 / kMillimetresPerMetre : 1.0;
     for (int k = 1; k <= b.NSUR; ++k) {
         SurchargeRow& row = b.surcharge[k];
         if (!in.Read(row.type, row.magnitude, row.distance, row.width)) {

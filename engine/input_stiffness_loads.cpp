@@ -8,6 +8,7 @@
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
 #include "engine/tieback.h"
+#include "engine/unit_system.h"
 #include "engine/value_checks.h"
 
 namespace keldra {
@@ -151,7 +152,8 @@ Step ReadSprings(EngineState& s, FreeFormatReader& in) {
                 return StopOnReadFailure(s, in);
             }
             TiebackSpring spring{};
-            if (!TiebackAsSpring(row, s.grid.H, s.grid.width, s.control.KUNIT == 1, spring)) {
+            if (!TiebackAsSpring(row, s.grid.H, s.grid.width, s.control.KUNIT == kEnglishUnits,
+                                 spring)) {
                 return StopRun(s,
                                "     ERROR -- TIEBACK SPACING, UNBONDED LENGTH AND WALL WIDTH MUST "
                                "BE POSITIVE");

@@ -9,12 +9,11 @@
 #include "engine/py_run.h"
 #include "engine/run_stop.h"
 #include "engine/soil_data_report.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
 namespace {
-
-constexpr int kSI = 2;
 
 // The curve count, then the user curves as the driver reads them back: station
 // and point count, then per point its number, p and y (both multiplied).
@@ -66,7 +65,7 @@ Step GenerateSoilData(EngineState& s) {
         // The p-y layers end two increments below the tip.
         return StopRun(s, "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
     }
-    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSI, s.profile);
+    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSIUnits, s.profile);
     if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
     WriteSoilLayersSection(s);
     WriteSoilDataHeader(soildata, s);
