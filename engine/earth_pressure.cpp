@@ -83,7 +83,8 @@ Step TabulateAndWrite(EngineState& s, const SublayerTable& table) {
                                 soil.ZWB,  soil.ZWE,     soil.QSURF,
                                 soil.FMOD, s.GAMW,       pointsPerLength};
     if (!BuildPressureTable(table, in, s.ep))
-        return StopRun(s, "     ERROR STOP -- MORE THAN 2000 EARTH PRESSURE POINTS");
+        return StopRun(
+            s, "     ERROR STOP -- " + MoreThan(kMaxPressurePoints, "EARTH PRESSURE POINTS"));
     if (s.control.KOUTPT == kTrapezoidal && ShapeForAnchoredWall(s, pointsPerLength) == Step::kStop)
         return Step::kStop;
 
@@ -106,7 +107,8 @@ Step GenerateEarthPressure(EngineState& s) {
 
     SublayerTable table = BuildSublayers(s.soil, s.grid.HFREE);
     WriteSoilInformation(s.files.report, table, s.labels.code);
-    if (table.overflow) return StopRun(s, "     ERROR STOP -- MORE THAN 20 SOIL SUBLAYERS");
+    if (table.overflow)
+        return StopRun(s, "     ERROR STOP -- " + MoreThan(kMaxSublayers, "SOIL SUBLAYERS"));
     if (table.IEXC == 0)
         return StopRun(s, "     ERROR STOP -- THE SOIL LAYERS DO NOT REACH THE EXCAVATION LEVEL");
 

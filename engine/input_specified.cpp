@@ -58,7 +58,7 @@ Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
     FixedLine().X(5).Text("     STA      CASE       DEFLECTION        SLOPE").WriteTo(report);
     WriteEmptyLine(report);
     if (NDS > kMaxSpecified) {
-        return StopTooMuchData(s, "MORE THAN 20 SPECIFIED DEFLECTION AND SLOPE ROWS");
+        return StopTooMuchData(s, MoreThan(kMaxSpecified, "SPECIFIED DEFLECTION AND SLOPE ROWS"));
     }
     int previous_index = 3;
     int previous_last_code = 0;

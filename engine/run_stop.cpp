@@ -4,6 +4,10 @@
 
 namespace keldra {
 
+std::string MoreThan(int limit, std::string_view what) {
+    return "MORE THAN " + std::to_string(limit) + " " + std::string(what);
+}
+
 Step StopRun(EngineState& s, std::string_view message) {
     WriteEmptyLine(s.files.report);
     WriteEmptyLine(s.files.report);
