@@ -31,7 +31,8 @@ void ExpectSameLines(const std::string& actual, const std::string& expected, con
 TEST(ReportLayout, SmallProjectLineForLine) {
     testing::EngineRun run;
     const auto out = run.Run(testing::ReadFile(kData + "small_wall.kd5d"));
-    ExpectSameLines(testing::MaskedReport(out.report), testing::ReadFile(kData + "small_wall.kd5o"), "report");
+    ExpectSameLines(testing::MaskedReport(out.report), testing::ReadFile(kData + "small_wall.kd5o"),
+                    "report");
     ExpectSameLines(out.plot, testing::ReadFile(kData + "small_wall.kd5p"), "plot data");
     ExpectSameLines(out.notes, testing::ReadFile(kData + "small_wall.kd5r"), "run notes");
     EXPECT_EQ(out.report.find('\r'), std::string::npos) << "LF line ends";
