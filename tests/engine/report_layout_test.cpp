@@ -72,7 +72,9 @@ TEST(ReportLayout, GenericUnitsKeepThePreviousLabels) {
 TEST(ReportLayout, SiUnitLines) {
     std::string project = testing::ReadFile(kData + "small_wall.kd5d");
     project[0] = 'S';  // keep the layout, change the title's first letter only
-    project.replace(project.find("\r\n1 2\t") + 2, 1, "2");
+    const std::size_t control = project.find("\r\n1 2\t");  // KUNIT 1 becomes 2
+    ASSERT_NE(control, std::string::npos);
+    project[control + 2] = '2';
     testing::EngineRun run;
     const auto lines = run.Run(project).report_lines();
     const auto results = testing::LinesFrom(lines, "   STA I      X");
