@@ -46,6 +46,8 @@ QFont TReportCanvas::font(TReportFont role) const {
     QFont font(role == TReportFont::Fixed ? QStringLiteral("DejaVu Sans Mono")
                                           : QStringLiteral("DejaVu Sans"));
     if (role == TReportFont::Fixed) font.setStyleHint(QFont::TypeWriter);
+    // No ligatures: "fi" stays two letters for readers that search or copy the text.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSize(pointSize(role));
     font.setBold(role == TReportFont::Heading || role == TReportFont::Subheading ||
                  role == TReportFont::Title);

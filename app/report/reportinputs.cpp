@@ -20,6 +20,24 @@ QString headingOf(const TColumn& column) {
     return lines.join(u'\n');
 }
 
+// A choice column shows its choice ("Sand"), not its number.
+QString cellText(const TColumn& column, int row) {
+    const QStringList& choices = column.definition().choices;
+    if (column.classCode() == TColumnClass::Enum) {
+        const int choice = column.integer(row);
+        if (choice >= 1 && choice <= choices.size()) return choices[choice - 1];
+    }
+    return column.text(row);
+}
+
+// A table held in a cell names the row that holds it: "Soil Layers 2: Sand".
+QString captionOf(const TGridTable& table) {
+    const TGridTable* owner = table.ownerTable();
+    if (!owner) return table.caption().trimmed();
+    return owner->caption().trimmed() + table.rowNumberChain() + QStringLiteral(": ") +
+           table.caption().trimmed();
+}
+
 struct TValueRow {
     QString quantity;
     QString value;
@@ -157,7 +175,7 @@ QString UnitSystemName(int units) {
 }
 
 std::vector<TReportTable> TablesOf(const TGridTable& table) {
-    TReportTable own{table.windowCaption().trimmed(), {QStringLiteral("Row")}, {}, {}};
+    TReportTable own{captionOf(table), {QStringLiteral("Row")}, {}, {}};
     std::vector<const TColumn*> shown;
     std::vector<int> held;  // columns whose cells hold tables
     for (int c = 0; c < table.columnCount(); ++c) {
@@ -171,7 +189,7 @@ std::vector<TReportTable> TablesOf(const TGridTable& table) {
     }
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList cells{QString::number(row + 1)};
-        for (const TColumn* column : shown) cells << column->text(row);
+        for (const TColumn* column : shown) cells << cellText(*column, row);
         own.rows.push_back(cells);
     }
     std::vector<TReportTable> tables;

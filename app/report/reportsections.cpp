@@ -10,8 +10,8 @@
 
 namespace {
 
-// A graph takes half of the body, so that two fit a page and values can be read off.
-constexpr double kGraphShare = 0.47;
+// A graph takes nearly half of the body, so that two fit a page and values can be read off.
+constexpr double kGraphShare = 0.42;
 
 // The contents: the sections and their parts with their pages.
 void drawContents(TReportCanvas& canvas, const std::vector<TContentsEntry>& contents) {
@@ -113,7 +113,6 @@ void drawGraph(TReportCanvas& canvas, const TGraphPlot& graph) {
     TPlotPainter painter(graph, *view);
     if (graph.ShowLegend) painter.setLegend(legendOf(graph), QPointF(0.72, 0.62));
     p.save();
-    p.setClipRect(device.area);
     painter.draw(p, device);
     p.restore();
     canvas.skip(canvas.lineHeight(TReportFont::Body));

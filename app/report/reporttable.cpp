@@ -19,7 +19,7 @@ std::vector<int> columnWidths(const TReportTable& table, const QFontMetrics& met
     const auto widen = [&](int column, const QString& text) {
         for (const QString& line : text.split(u'\n'))
             widths[std::size_t(column)] =
-                std::max(widths[std::size_t(column)], metrics.horizontalAdvance(line) + 2 * padding);
+                std::max(widths[std::size_t(column)], metrics.horizontalAdvance(line) + 3 * padding);
     };
     for (int c = 0; c < n; ++c) widen(c, table.headings[c]);
     for (const QStringList& row : table.rows)

@@ -129,10 +129,10 @@ void ExpectSummaryValues(const std::string& text, const fs::path& project) {
         ASSERT_FALSE(lines.empty()) << row.quantity;
         std::string pattern = std::regex_replace(row.quantity, std::regex("[-]"), "\\-");
         for (const std::string& cell : row.cells)
-            pattern += ".*\\s" + std::regex_replace(cell, std::regex("[.+-]"), "\\$&") + "(\\s|$)";
+            pattern += ".*\\s" + std::regex_replace(cell, std::regex("[.+-]"), "\\$&") + "(?=\\s|$)";
         bool found = false;
         for (const std::string& line : lines) found |= std::regex_search(line, std::regex(pattern));
-        EXPECT_TRUE(found) << row.quantity << " in:\n" << lines.front();
+        EXPECT_TRUE(found) << pattern << " in:\n" << lines.front();
     }
 }
 
