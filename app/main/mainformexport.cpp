@@ -1,8 +1,6 @@
 // "Export Plots To Excel": the result graphs go to a workbook through the export dialog.
 // "Export Calculation Report (PDF)...": the report of the saved project, opened when written.
 #include <QAction>
-#include <QDesktopServices>
-#include <QUrl>
 #include <vector>
 
 #include "app/export/exportdlg.h"
@@ -58,7 +56,7 @@ void TMainForm::exportCalculationReport() {
         m_prompts->information(this, error);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf)))
+    if (!m_prompts->openDocument(pdf))
         m_prompts->information(this, "The report was written to \"" + pdf +
                                          "\" but no program to show it could be started.");
 }
