@@ -155,12 +155,11 @@ int WriteReport(const Command& command) {
         if (!failure.isEmpty()) return Failure(kAnalysisFailed, Lines(failure));
     }
     const QString stop = StopMessage(TRunFiles::forProject(projectFile).report);
-    if (!stop.isEmpty())
-        return Failure(kAnalysisFailed, "the analysis stopped: " + Lines(stop));
+    if (!stop.isEmpty()) return Failure(kAnalysisFailed, "the analysis stopped: " + Lines(stop));
     const QString output =
         command.output.isEmpty() ? DefaultReportFile(projectFile) : command.output;
-    const QString error = WriteCalculationReport(opened.project(), projectFile, output,
-                                                 {command.withTextReport});
+    const QString error =
+        WriteCalculationReport(opened.project(), projectFile, output, {command.withTextReport});
     if (!error.isEmpty()) return Failure(kUsageOrFiles, error);
     return kWritten;
 }

@@ -1,15 +1,16 @@
 #include "app/report/calculationreport.h"
 
+#include <keldra/version.h>
+
 #include <QBuffer>
 #include <QDateTime>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
-#include <keldra/version.h>
 
 #include "app/project/programdata.h"
 #include "app/report/reportcontent.h"
@@ -63,9 +64,8 @@ QByteArray render(const TReportContent& content, std::vector<TContentsEntry>& co
 }  // namespace
 
 QPageSize ReportPageSize() {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem
-               ? QPageSize(QPageSize::Letter)
-               : QPageSize(QPageSize::A4);
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                      : QPageSize(QPageSize::A4);
 }
 
 bool ResultsAreCurrent(const QString& projectFile) {
@@ -80,8 +80,8 @@ bool ResultsAreCurrent(const QString& projectFile) {
 
 QString DefaultReportFile(const QString& projectFile) {
     const QFileInfo info(projectFile);
-    const QString stem = QString::fromStdString(keldra::run::StemOf(
-        QFile::encodeName(info.fileName()).toStdString()));
+    const QString stem = QString::fromStdString(
+        keldra::run::StemOf(QFile::encodeName(info.fileName()).toStdString()));
     return info.dir().filePath(stem + QStringLiteral("-report.pdf"));
 }
 

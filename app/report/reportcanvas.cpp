@@ -111,8 +111,8 @@ void TReportCanvas::heading(const QString& text, int level) {
 void TReportCanvas::paragraph(const QString& text, TReportFont role) {
     m_painter.setFont(font(role));
     const QFontMetrics metrics = m_painter.fontMetrics();
-    const QRect bound = metrics.boundingRect(QRect(0, 0, m_body.width(), 1 << 24),
-                                             Qt::TextWordWrap, text);
+    const QRect bound =
+        metrics.boundingRect(QRect(0, 0, m_body.width(), 1 << 24), Qt::TextWordWrap, text);
     ensureSpace(bound.height());
     m_painter.drawText(take(bound.height()), Qt::TextWordWrap, text);
 }

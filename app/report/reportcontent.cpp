@@ -1,10 +1,11 @@
 #include "app/report/reportcontent.h"
 
+#include <keldra/version.h>
+
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-#include <keldra/version.h>
 
 #include "app/graphs/plotdataloader.h"
 #include "app/project/programdata.h"
@@ -42,7 +43,9 @@ QString runDateOf(const QStringList& report) {
 
 TReportTable summaryTableOf(const keldra::results::SummaryTable& table) {
     TReportTable out{QStringLiteral("Results Summary"),
-                     {QStringLiteral("Quantity"), QStringLiteral("Unit")}, {}, {}};
+                     {QStringLiteral("Quantity"), QStringLiteral("Unit")},
+                     {},
+                     {}};
     for (const std::string& problem : table.problems) out.headings << fromText(problem);
     for (const auto& row : table.rows) {
         QStringList cells{fromText(row.quantity), fromText(row.unit)};
@@ -69,16 +72,16 @@ std::string pathOf(const QString& file) { return QFile::encodeName(file).toStdSt
 }  // namespace
 
 std::unique_ptr<TReportContent> CollectReportContent(TProgramData& project,
-                                                     const TReportFiles& files,
-                                                     bool withTextReport, QSize page) {
+                                                     const TReportFiles& files, bool withTextReport,
+                                                     QSize page) {
     auto content = std::make_unique<TReportContent>();
     content->projectFile = files.project;
     content->heading = {project.title, QFileInfo(files.project).fileName(),
                         QDate::currentDate().toString(Qt::ISODate),
                         QString::fromLatin1(keldra::kVersion)};
     content->units = UnitSystemName(project.units());
-    content->stages = CollectStageInputs(
-        project, QSize(page.width(), int(page.height() * kProfileShare)));
+    content->stages =
+        CollectStageInputs(project, QSize(page.width(), int(page.height() * kProfileShare)));
 
     const QStringList report = linesOf(files.report);
     content->runDate = runDateOf(report);

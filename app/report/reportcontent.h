@@ -39,5 +39,4 @@ struct TReportContent {
 // device pixels, which the soil profile drawings are made for.
 [[nodiscard]] std::unique_ptr<TReportContent> CollectReportContent(TProgramData& project,
                                                                    const TReportFiles& files,
-                                                                   bool withTextReport,
-                                                                   QSize page);
+                                                                   bool withTextReport, QSize page);

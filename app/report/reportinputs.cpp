@@ -45,8 +45,11 @@ struct TValueRow {
 };
 
 TReportTable quantityTable(const QString& caption, const std::vector<TValueRow>& rows) {
-    TReportTable table{caption, {QStringLiteral("Quantity"), QStringLiteral("Value"),
-                                 QStringLiteral("Unit")}, {}, {}};
+    TReportTable table{
+        caption,
+        {QStringLiteral("Quantity"), QStringLiteral("Value"), QStringLiteral("Unit")},
+        {},
+        {}};
     for (const TValueRow& row : rows) table.rows.push_back({row.quantity, row.value, row.unit});
     return table;
 }
@@ -85,7 +88,8 @@ TReportTable configurationTable(const TProgramData& p) {
          {QStringLiteral("Water depth, excavation side"), valueText(c.waterDepthExcavation),
           unitOf("L", u)},
          {QStringLiteral("Modification factor for active earth pressure"),
-          valueText(c.activePressureFactor), {}},
+          valueText(c.activePressureFactor),
+          {}},
          {QStringLiteral("Backfill slope Beta"), valueText(c.backfillSlope), QStringLiteral("deg")},
          {QStringLiteral("Uniform surcharge on the backfill"), valueText(c.uniformLoad),
           unitOf("F/L^2", u)}});
@@ -106,8 +110,8 @@ QString earthPressureName(int selection) {
 
 TReportTable optionsTable(const TProgramData& p) {
     const TOptionSwitches& o = p.options;
-    TReportTable table{QStringLiteral("Options"), {QStringLiteral("Option"), QStringLiteral("Setting")},
-                       {}, {}};
+    TReportTable table{
+        QStringLiteral("Options"), {QStringLiteral("Option"), QStringLiteral("Setting")}, {}, {}};
     const auto add = [&table](const char* name, const QString& value) {
         table.rows.push_back({QString::fromLatin1(name), value});
     };

@@ -18,8 +18,8 @@ std::vector<int> columnWidths(const TReportTable& table, const QFontMetrics& met
     std::vector<int> widths(std::size_t(n), 0);
     const auto widen = [&](int column, const QString& text) {
         for (const QString& line : text.split(u'\n'))
-            widths[std::size_t(column)] =
-                std::max(widths[std::size_t(column)], metrics.horizontalAdvance(line) + 3 * padding);
+            widths[std::size_t(column)] = std::max(widths[std::size_t(column)],
+                                                   metrics.horizontalAdvance(line) + 3 * padding);
     };
     for (int c = 0; c < n; ++c) widen(c, table.headings[c]);
     for (const QStringList& row : table.rows)
@@ -35,8 +35,7 @@ int rowHeight(const QStringList& cells, const std::vector<int>& widths, const QF
     int height = metrics.height();
     for (std::size_t c = 0; c < widths.size() && c < std::size_t(cells.size()); ++c) {
         const QRect bound = metrics.boundingRect(
-            QRect(0, 0, std::max(1, widths[c] - 2 * padding), 1 << 24), kTextFlags,
-            cells[int(c)]);
+            QRect(0, 0, std::max(1, widths[c] - 2 * padding), 1 << 24), kTextFlags, cells[int(c)]);
         height = std::max(height, bound.height());
     }
     return height + 2 * padding;
@@ -47,8 +46,10 @@ void drawRow(TReportCanvas& canvas, const QStringList& cells, const std::vector<
     QPainter& painter = canvas.painter();
     const QRect line = canvas.take(height);
     int x = line.left();
-    if (heading) painter.fillRect(QRect(x, line.top(), std::accumulate(widths.begin(), widths.end(), 0), height),
-                                  QColor(230, 230, 230));
+    if (heading)
+        painter.fillRect(
+            QRect(x, line.top(), std::accumulate(widths.begin(), widths.end(), 0), height),
+            QColor(230, 230, 230));
     for (std::size_t c = 0; c < widths.size(); ++c) {
         const QRect cell(x, line.top(), widths[c], height);
         painter.drawRect(cell);
@@ -72,7 +73,8 @@ void DrawTable(TReportCanvas& canvas, const TReportTable& table) {
         columnWidths(table, metrics, canvas.body().width() - 1, padding);
     const int headingHeight = rowHeight(table.headings, widths, metrics, padding);
     const int captionHeight = canvas.lineHeight(TReportFont::Subheading);
-    const int firstRow = table.rows.empty() ? 0 : rowHeight(table.rows.front(), widths, metrics, padding);
+    const int firstRow =
+        table.rows.empty() ? 0 : rowHeight(table.rows.front(), widths, metrics, padding);
 
     // The caption stays with the headings and the first row.
     canvas.ensureSpace(captionHeight + headingHeight + firstRow);

@@ -11,9 +11,9 @@ class TReportCanvas;
 
 struct TReportTable {
     QString caption;
-    QStringList headings;             // lines separated by '\n'
-    std::vector<QStringList> rows;    // one text per column
-    QStringList notes;                // printed below the table
+    QStringList headings;           // lines separated by '\n'
+    std::vector<QStringList> rows;  // one text per column
+    QStringList notes;              // printed below the table
 };
 
 void DrawTable(TReportCanvas& canvas, const TReportTable& table);

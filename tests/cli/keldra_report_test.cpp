@@ -129,7 +129,8 @@ void ExpectSummaryValues(const std::string& text, const fs::path& project) {
         ASSERT_FALSE(lines.empty()) << row.quantity;
         std::string pattern = std::regex_replace(row.quantity, std::regex("[-]"), "\\-");
         for (const std::string& cell : row.cells)
-            pattern += ".*\\s" + std::regex_replace(cell, std::regex("[.+-]"), "\\$&") + "(?=\\s|$)";
+            pattern +=
+                ".*\\s" + std::regex_replace(cell, std::regex("[.+-]"), "\\$&") + "(?=\\s|$)";
         bool found = false;
         for (const std::string& line : lines) found |= std::regex_search(line, std::regex(pattern));
         EXPECT_TRUE(found) << pattern << " in:\n" << lines.front();
@@ -154,11 +155,10 @@ TEST_F(KeldraReport, StagedProjectIsAnalysedAndReportedStageByStage) {
     ExpectPagesFramed(sheets, ReadFile(project).substr(0, ReadFile(project).find('\r')),
                       "five_stage_five_layers.kd5d");
     for (const char* heading :
-         {"Calculation Report", "Contents", "Inputs, Stage 1", "Inputs, Stage 5",
-          "Wall Properties", "Wall Configuration", "Soil Layers", "Options",
-          "Soil Profile, Stage 5", "Results Summary", "Warnings", "Deflection vs Depth",
-          "Moment vs Depth", "Shear vs Depth", "Soil Reaction vs Depth",
-          "Earth Pressure Distribution", "p-y Curves"})
+         {"Calculation Report", "Contents", "Inputs, Stage 1", "Inputs, Stage 5", "Wall Properties",
+          "Wall Configuration", "Soil Layers", "Options", "Soil Profile, Stage 5",
+          "Results Summary", "Warnings", "Deflection vs Depth", "Moment vs Depth", "Shear vs Depth",
+          "Soil Reaction vs Depth", "Earth Pressure Distribution", "p-y Curves"})
         EXPECT_NE(all.find(heading), std::string::npos) << heading;
     EXPECT_EQ(all.find("Appendix: Text Report"), std::string::npos) << "off by default";
     ExpectSummaryValues(all, project);
@@ -172,7 +172,8 @@ TEST_F(KeldraReport, CurrentResultsAreReportedWithoutAnotherRunAndTheTextReportI
     const fs::file_time_type ran = fs::last_write_time(output);
 
     const fs::path pdf = dir_ / "with text.pdf";
-    const Outcome outcome = report({"--with-text-report", project.string(), "--output", pdf.string()});
+    const Outcome outcome =
+        report({"--with-text-report", project.string(), "--output", pdf.string()});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(fs::last_write_time(output), ran) << "the results were current";
     EXPECT_FALSE(fs::exists(dir_ / "sheet_pile_stiff_clays_si-report.pdf"));
@@ -223,7 +224,8 @@ TEST_F(KeldraReport, FailuresExitWithTheirStatusAndWriteNoReport) {
 TEST_F(KeldraReport, HelpNamesTheCommandAndTheExitStatus) {
     const Outcome outcome = report({"--help"});
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_NE(outcome.out.find("Usage: keldra-report PROJECT.kd5d [-o REPORT.pdf]"), std::string::npos);
+    EXPECT_NE(outcome.out.find("Usage: keldra-report PROJECT.kd5d [-o REPORT.pdf]"),
+              std::string::npos);
     EXPECT_NE(outcome.out.find("Exit status:"), std::string::npos);
 }
 
