@@ -1,6 +1,7 @@
 #include "app/report/reportsections.h"
 
 #include <QFontMetrics>
+#include <functional>
 #include <optional>
 
 #include "app/graphs/plotpainter.h"
@@ -52,33 +53,38 @@ void drawCover(TReportCanvas& canvas, const TReportContent& content,
     drawContents(canvas, contents);
 }
 
-void drawInputs(TReportCanvas& canvas, const TReportContent& content) {
-    canvas.heading(QStringLiteral("Inputs"), 0);
+// A section with one part per stage, each part on a page of its own.
+void drawStageSection(TReportCanvas& canvas, const TReportContent& content, const QString& title,
+                      const std::function<void(const TStageInputs&)>& drawStage) {
+    canvas.heading(title, 0);
     bool first = true;
     for (const TStageInputs& stage : content.stages) {
         if (!first) canvas.newPage();
         first = false;
-        canvas.heading(QStringLiteral("Inputs, ") + stage.label, 1);
-        for (const QString& message : stage.messages) canvas.paragraph(message);
-        for (const TReportTable& table : stage.tables) DrawTable(canvas, table);
+        canvas.heading(title + QStringLiteral(", ") + stage.label, 1);
+        drawStage(stage);
     }
 }
 
+void drawInputs(TReportCanvas& canvas, const TReportContent& content) {
+    drawStageSection(canvas, content, QStringLiteral("Inputs"),
+                     [&canvas](const TStageInputs& stage) {
+                         for (const QString& message : stage.messages) canvas.paragraph(message);
+                         for (const TReportTable& table : stage.tables) DrawTable(canvas, table);
+                     });
+}
+
 void drawProfiles(TReportCanvas& canvas, const TReportContent& content) {
-    canvas.heading(QStringLiteral("Soil Profile"), 0);
-    bool first = true;
-    for (const TStageInputs& stage : content.stages) {
-        if (!first) canvas.newPage();
-        first = false;
-        canvas.heading(QStringLiteral("Soil Profile, ") + stage.label, 1);
-        QPainter& p = canvas.painter();
-        p.setFont(canvas.font(TReportFont::Small));
-        const QRect area = canvas.take(canvas.remaining());
-        p.save();
-        p.translate(area.topLeft());
-        PaintSideDrawing(p, stage.profile, Qt::black);
-        p.restore();
-    }
+    drawStageSection(canvas, content, QStringLiteral("Soil Profile"),
+                     [&canvas](const TStageInputs& stage) {
+                         QPainter& p = canvas.painter();
+                         p.setFont(canvas.font(TReportFont::Small));
+                         const QRect area = canvas.take(canvas.remaining());
+                         p.save();
+                         p.translate(area.topLeft());
+                         PaintSideDrawing(p, stage.profile, Qt::black);
+                         p.restore();
+                     });
 }
 
 void drawResults(TReportCanvas& canvas, const TReportContent& content) {

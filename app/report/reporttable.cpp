@@ -1,6 +1,7 @@
 #include "app/report/reporttable.h"
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 
@@ -10,23 +11,53 @@ namespace {
 
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-// Each column as wide as its widest text, all of them shrunk in proportion when they do not fit
-// the page; a cell that then does not fit wraps.
+// The widths a column asks for: its widest line, and the least it can do with: its widest
+// heading line (headings keep their own lines) or word (below which a cell would break one).
+struct TColumnNeed {
+    int natural = 0;
+    int least = 0;
+};
+
+std::vector<TColumnNeed> columnNeeds(const TReportTable& table, const QFontMetrics& metrics,
+                                     int padding) {
+    std::vector<TColumnNeed> needs(std::size_t(table.headings.size()));
+    const auto widen = [&](std::size_t column, const QString& text, bool heading) {
+        TColumnNeed& need = needs[column];
+        for (const QString& line : text.split(u'\n'))
+            need.natural = std::max(need.natural, metrics.horizontalAdvance(line) + 3 * padding);
+        if (heading) need.least = need.natural;
+        for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+"))))
+            need.least = std::max(need.least, metrics.horizontalAdvance(word) + 3 * padding);
+    };
+    for (std::size_t c = 0; c < needs.size(); ++c) {
+        widen(c, table.headings[int(c)], true);
+        for (const QStringList& row : table.rows)
+            if (int(c) < row.size()) widen(c, row[int(c)], false);
+    }
+    return needs;
+}
+
+// Each column as wide as its widest line when they all fit the page. Otherwise each column
+// gets its widest word and the room left goes to the columns in proportion to what they
+// still ask for, so that one long text wraps instead of squeezing the narrow columns.
 std::vector<int> columnWidths(const TReportTable& table, const QFontMetrics& metrics, int width,
                               int padding) {
-    const int n = int(table.headings.size());
-    std::vector<int> widths(std::size_t(n), 0);
-    const auto widen = [&](int column, const QString& text) {
-        for (const QString& line : text.split(u'\n'))
-            widths[std::size_t(column)] = std::max(widths[std::size_t(column)],
-                                                   metrics.horizontalAdvance(line) + 3 * padding);
-    };
-    for (int c = 0; c < n; ++c) widen(c, table.headings[c]);
-    for (const QStringList& row : table.rows)
-        for (int c = 0; c < n && c < row.size(); ++c) widen(c, row[c]);
-    const long total = std::accumulate(widths.begin(), widths.end(), 0L);
-    if (total > width)
-        for (int& w : widths) w = int(double(w) * width / double(total));
+    const std::vector<TColumnNeed> needs = columnNeeds(table, metrics, padding);
+    std::vector<int> widths;
+    long natural = 0, least = 0;
+    for (const TColumnNeed& need : needs) {
+        natural += need.natural;
+        least += need.least;
+    }
+    for (const TColumnNeed& need : needs) {
+        if (natural <= width)
+            widths.push_back(need.natural);
+        else if (least >= width)
+            widths.push_back(int(double(need.least) * width / double(least)));
+        else
+            widths.push_back(need.least + int(double(need.natural - need.least) * (width - least) /
+                                              double(natural - least)));
+    }
     return widths;
 }
 

@@ -16,14 +16,15 @@ bool IsPdf(const QString& fileName) {
     return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
 }
 
+// The staged example opened in the fixture's folder.
+void OpenTwoStage(TMainFormFixture& f) { ASSERT_NO_FATAL_FAILURE(OpenTwoStage(f)); }
+
 }  // namespace
 
 TEST(MainFormReport, RunsTheStaleProjectWritesTheChosenFileAndOpensIt) {
     TMainFormFixture f(QCoreApplication::applicationDirPath());
     EXPECT_TRUE(f.menuCaptions("&File").contains(kMenuEntry));
-    const QString project = f.path("two_stage.kd5d");
-    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", project));
-    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    ASSERT_NO_FATAL_FAILURE(OpenTwoStage(f));
     const QString pdf = f.path("chosen.pdf");
     f.prompts->fileNames = {pdf};
 
@@ -43,9 +44,7 @@ TEST(MainFormReport, RunsTheStaleProjectWritesTheChosenFileAndOpensIt) {
 TEST(MainFormReport, AFailedRunWritesNoReport) {
     // Without the engine beside the program the run cannot start.
     TMainFormFixture f(QStringLiteral("/nonexistent"));
-    const QString project = f.path("two_stage.kd5d");
-    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", project));
-    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    ASSERT_NO_FATAL_FAILURE(OpenTwoStage(f));
     f.prompts->fileNames = {f.path("never.pdf")};
     f.form->actions().exportReport->trigger();
     EXPECT_FALSE(QFileInfo::exists(f.path("never.pdf")));
@@ -57,9 +56,7 @@ TEST(MainFormReport, AFailedRunWritesNoReport) {
 
 TEST(MainFormReport, AReportThatCannotBeWrittenIsReported) {
     TMainFormFixture f(QCoreApplication::applicationDirPath());
-    const QString project = f.path("two_stage.kd5d");
-    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", project));
-    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+    ASSERT_NO_FATAL_FAILURE(OpenTwoStage(f));
     const QString pdf = f.path("missing folder/report.pdf");
     f.prompts->fileNames = {pdf};
     f.form->actions().exportReport->trigger();
