@@ -17,7 +17,11 @@ bool IsPdf(const QString& fileName) {
 }
 
 // The staged example opened in the fixture's folder.
-void OpenTwoStage(TMainFormFixture& f) { ASSERT_NO_FATAL_FAILURE(OpenTwoStage(f)); }
+void OpenTwoStage(TMainFormFixture& f) {
+    const QString project = f.path("two_stage.kd5d");
+    ASSERT_TRUE(QFile::copy(KELDRA_SOURCE_DIR "/examples/two_stage.kd5d", project));
+    ASSERT_TRUE(f.form->openFileByName(project, TFileLayout::Current));
+}
 
 }  // namespace
 
