@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include "app/graphs/plotdataloader.h"
@@ -33,11 +34,13 @@ QStringList linesOf(const QString& fileName) {
     return lines;
 }
 
-// The engine dates its report in one line: "Date:  December 10, 2026     Time:  16:30:05".
+// The engine dates its report in one line, "Date:  December 10, 2026     Time:  16:30:05",
+// shown as "December 10, 2026, 16:30:05".
 QString runDateOf(const QStringList& report) {
+    static const QRegularExpression dateLine(QStringLiteral("Date:\\s*(.*\\S)\\s+Time:\\s*(\\S+)"));
     for (const QString& line : report)
-        if (line.contains(QLatin1String("Date:")) && line.contains(QLatin1String("Time:")))
-            return line.simplified();
+        if (const QRegularExpressionMatch match = dateLine.match(line); match.hasMatch())
+            return match.captured(1).simplified() + QStringLiteral(", ") + match.captured(2);
     return {};
 }
 

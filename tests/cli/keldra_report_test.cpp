@@ -180,6 +180,9 @@ TEST_F(KeldraReport, CurrentResultsAreReportedWithoutAnotherRunAndTheTextReportI
     EXPECT_GT(pageCount(pdf), pageCount(first));
     const std::string all = text(pdf);
     EXPECT_NE(all.find("Units: SI"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(
+        all, std::regex("Run of the analysis: [A-Z][a-z]+ [ 0-9]?[0-9], 20[0-9][0-9], "
+                        "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\n")));
     EXPECT_NE(all.find("Appendix: Text Report"), std::string::npos);
     EXPECT_NE(all.find("Time and Date of Analysis"), std::string::npos);
     ExpectSummaryValues(all, project);
