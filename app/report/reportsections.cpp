@@ -105,7 +105,8 @@ std::vector<TLegendEntry> legendOf(const TGraphPlot& graph) {
 
 void drawGraph(TReportCanvas& canvas, const TGraphPlot& graph) {
     const int height = int(canvas.body().height() * kGraphShare);
-    canvas.ensureSpace(height + 2 * canvas.lineHeight(TReportFont::Subheading));
+    canvas.ensureSpace(height + 2 * canvas.lineHeight(TReportFont::Subheading) +
+                       canvas.lineHeight(TReportFont::Small));
     canvas.heading(graph.Caption, 1);
     const std::optional<TPlotView> view =
         graph.HasDrawableCurves() ? TPlotView::ForGraph(graph) : std::nullopt;
@@ -115,9 +116,14 @@ void drawGraph(TReportCanvas& canvas, const TGraphPlot& graph) {
     }
     QPainter& p = canvas.painter();
     const double dpi = p.device()->logicalDpiY();
+    // The axis labels reach a little beyond the plot's area: a gap keeps them off the heading.
+    canvas.skip(canvas.lineHeight(TReportFont::Small));
     const TDrawDevice device{TDrawTarget::Printer, dpi, dpi, canvas.take(height)};
     TPlotPainter painter(graph, *view);
-    if (graph.ShowLegend) painter.setLegend(legendOf(graph), QPointF(0.72, 0.62));
+    // The legend where the curves leave room: low on the right beside curves over depth, high
+    // on the right beside the p-y curves, which cross the middle.
+    const QPointF legendAt = graph.XOnTop ? QPointF(0.72, 0.62) : QPointF(0.76, 0.02);
+    if (graph.ShowLegend) painter.setLegend(legendOf(graph), legendAt);
     p.save();
     painter.draw(p, device);
     p.restore();
