@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/results/results_summary.h"
@@ -68,6 +69,18 @@ class KeldraReport : public ::testing::Test {
         const fs::path to = dir_ / example;
         fs::copy_file(kExamples / example, to);
         return to;
+    }
+
+    // The sand example with some of its lines (CR LF ended, counted from 0) replaced.
+    fs::path sandWith(const std::string& name,
+                      const std::vector<std::pair<int, std::string>>& lines) const {
+        std::vector<std::string> text;
+        std::istringstream in(ReadFile(kExamples / "sand_generated.kd5d"));
+        for (std::string line; std::getline(in, line);) text.push_back(line);
+        for (const auto& [index, line] : lines) text[std::size_t(index)] = line + "\r";
+        std::ofstream out(dir_ / name, std::ios::binary);
+        for (const std::string& line : text) out << line << '\n';
+        return dir_ / name;
     }
 
     // Runs a command line through the shell with its output in files of the work folder.
@@ -189,15 +202,12 @@ TEST_F(KeldraReport, CurrentResultsAreReportedWithoutAnotherRunAndTheTextReportI
 }
 
 TEST_F(KeldraReport, FailuresExitWithTheirStatusAndWriteNoReport) {
-    // A flexural stiffness of zero (the last value of the fourth line, the stiffness row)
-    // stops the run at the input checks.
-    const fs::path zeroEI = copy("sand_generated.kd5d");
-    std::string data = ReadFile(zeroEI);
-    std::size_t row = 0;
-    for (int line = 0; line < 3; ++line) row = data.find('\n', row) + 1;
-    const std::size_t stiffness = data.rfind('\t', data.find('\r', row)) + 1;
-    data.replace(stiffness, data.find('\r', row) - stiffness, "0");
-    std::ofstream(zeroEI, std::ios::binary) << data;
+    // The sand example's third line opens with the number of increments, its fourth is the
+    // stiffness row (from node, to node, interpolation, EI). A stiffness of zero stops the
+    // run at the input checks; 500 increments pass them and stop the engine on its input.
+    const fs::path zeroEI = sandWith("zero_ei.kd5d", {{3, "0\t60\t1\t0"}});
+    const fs::path tooLong =
+        sandWith("too_long.kd5d", {{2, "500 6\t100\t1E-5\t180\t12"}, {3, "0\t500\t1\t1.05E10"}});
     std::ofstream(dir_ / "garbage.kd5d") << "not a project\n";
     fs::create_directory(dir_ / "folder.kd5d");
 
@@ -213,6 +223,10 @@ TEST_F(KeldraReport, FailuresExitWithTheirStatusAndWriteNoReport) {
         {{(dir_ / "folder.kd5d").string()}, 2, "folder.kd5d: not a regular file"},
         {{(dir_ / "garbage.kd5d").string()}, 2, "garbage.kd5d: "},
         {{zeroEI.string()}, 1, "Flexural Stiffness (EI), 0 in row 1 of Wall Stiffness definition"},
+        {{tooLong.string()},
+         1,
+         "keldra-report: the analysis stopped: TOO MUCH DATA FOR AVAILABLE STORAGE\n"
+         "keldra-report: THE WALL HAS MORE THAN 407 INCREMENTS\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
