@@ -91,8 +91,10 @@ class KeldraReport : public ::testing::Test {
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
     }
 
-    Outcome report(const std::vector<std::string>& arguments) const {
-        std::string command = Quoted(std::string(KELDRA_BIN_DIR) + "/keldra-report");
+    // `environment`: assignments put before the command ("LC_ALL=C ").
+    Outcome report(const std::vector<std::string>& arguments,
+                   const std::string& environment = "") const {
+        std::string command = environment + Quoted(std::string(KELDRA_BIN_DIR) + "/keldra-report");
         for (const std::string& a : arguments) command += " " + Quoted(a);
         return shell(command);
     }
@@ -199,6 +201,22 @@ TEST_F(KeldraReport, CurrentResultsAreReportedWithoutAnotherRunAndTheTextReportI
     EXPECT_NE(all.find("Appendix: Text Report"), std::string::npos);
     EXPECT_NE(all.find("Time and Date of Analysis"), std::string::npos);
     ExpectSummaryValues(all, project);
+}
+
+TEST_F(KeldraReport, PagesAreLetterWhereTheLocaleMeasuresInUSUnitsElseA4) {
+    const fs::path project = copy("sheet_pile_stiff_clays_si.kd5d");
+    for (const auto& [locale, size] : {std::pair{"en_US.UTF-8", "612 x 792 pts (letter)"},
+                                       std::pair{"de_DE.UTF-8", "595 x 842 pts (A4)"},
+                                       std::pair{"en_GB.UTF-8", "595 x 842 pts (A4)"}}) {
+        SCOPED_TRACE(locale);
+        const fs::path pdf = dir_ / (std::string(locale) + ".pdf");
+        ASSERT_EQ(
+            report({project.string(), "-o", pdf.string()}, "LC_ALL=" + std::string(locale) + " ")
+                .status,
+            0);
+        EXPECT_NE(shell("pdfinfo " + Quoted(pdf)).out.find("Page size:       " + std::string(size)),
+                  std::string::npos);
+    }
 }
 
 TEST_F(KeldraReport, FailuresExitWithTheirStatusAndWriteNoReport) {
