@@ -107,21 +107,23 @@ void DrawTable(TReportCanvas& canvas, const TReportTable& table) {
     const int firstRow =
         table.rows.empty() ? 0 : rowHeight(table.rows.front(), widths, metrics, padding);
 
+    // The caption and the headings, again on every page the table goes on to.
+    const auto drawTop = [&](const QString& caption) {
+        painter.setFont(captionFont);
+        painter.setPen(Qt::black);
+        painter.drawText(canvas.take(captionHeight), Qt::AlignLeft | Qt::AlignVCenter, caption);
+        painter.setFont(cellFont);
+        painter.setPen(QPen(Qt::black, 0));
+        drawRow(canvas, table.headings, widths, headingHeight, padding, true);
+    };
     // The caption stays with the headings and the first row.
     canvas.ensureSpace(captionHeight + headingHeight + firstRow);
-    painter.setFont(captionFont);
-    painter.setPen(Qt::black);
-    painter.drawText(canvas.take(captionHeight), Qt::AlignLeft | Qt::AlignVCenter, table.caption);
-    painter.setFont(cellFont);
-    painter.setPen(QPen(Qt::black, 0));
-    drawRow(canvas, table.headings, widths, headingHeight, padding, true);
+    drawTop(table.caption);
     for (const QStringList& row : table.rows) {
         const int height = rowHeight(row, widths, metrics, padding);
         if (height > canvas.remaining()) {
             canvas.newPage();
-            painter.setFont(cellFont);
-            painter.setPen(QPen(Qt::black, 0));
-            drawRow(canvas, table.headings, widths, headingHeight, padding, true);
+            drawTop(table.caption + QStringLiteral(" (continued)"));
         }
         drawRow(canvas, row, widths, height, padding, false);
     }
