@@ -3,16 +3,13 @@
 #include <keldra/version.h>
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextStream>
 
-#include "app/project/programdata.h"
 #include "app/report/reportcontent.h"
 #include "app/report/reportsections.h"
 #include "app/run/project_outputs.h"

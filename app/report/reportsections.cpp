@@ -1,6 +1,5 @@
 #include "app/report/reportsections.h"
 
-#include <QFontMetrics>
 #include <functional>
 #include <optional>
 
