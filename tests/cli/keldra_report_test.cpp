@@ -95,7 +95,10 @@ class KeldraReport : public ::testing::Test {
     Outcome report(const std::vector<std::string>& arguments,
                    const std::string& environment = "") const {
         std::string command = environment + Quoted(std::string(KELDRA_BIN_DIR) + "/keldra-report");
-        for (const std::string& a : arguments) command += " " + Quoted(a);
+        for (const std::string& a : arguments) {
+            command += ' ';
+            command += Quoted(a);
+        }
         return shell(command);
     }
 
