@@ -33,6 +33,9 @@ class OpenedProject {
     // contents when the project data file cannot be written.
     void saveAs(const QString& fileName);
 
+    // The project as read: its first stage current, the stage files in the scratch folder.
+    [[nodiscard]] TProgramData& project() { return m_project; }
+
   private:
     void prepareStageFiles(const QString& fileName, TFileLayout layout);
     void keep(const QString& message);

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth python3
   clang-14 libclang-rt-14-dev clang-format-14
   dpkg-dev file help2man librsvg2-bin desktop-file-utils appstream shared-mime-info
+  poppler-utils
 )
 
 missing=()

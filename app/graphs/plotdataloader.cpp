@@ -3,11 +3,17 @@
 #include <algorithm>
 
 #include "app/project/inouterror.h"
+#include "app/project/programdata.h"
 #include "app/project/wordreader.h"
+#include "app/tables/formdescription.h"
+#include "app/tables/gridtable.h"
+#include "app/tables/projecttables.h"
 #include "app/tables/unitstring.h"
 
 namespace {
 
+constexpr int kSoilTypeColumn = 0;
+constexpr int kLayerBottomColumn = 1;
 constexpr double kInchesPerFoot = 12.0;
 constexpr double kPoundsPerKip = 1000.0;
 
@@ -313,4 +319,17 @@ bool LoadPlotData(TResultGraphs& graphs, const QString& fileName, const TPlotPro
         if (showError) showError(kPlotDataFailed);
         return false;
     }
+}
+
+TPlotProject PlotProjectOf(const TProgramData& project) {
+    TPlotProject p;
+    p.unitSystem = project.units();
+    p.longTerm = project.options.shortAndLongTerm;
+    const TGridTable& soil = project.tables().table(TableName::NewSoil);
+    for (int row = 0; row < soil.rowCount(); ++row)
+        p.soilLayers.push_back(
+            {soil.integer(kSoilTypeColumn, row), soil.real(kLayerBottomColumn, row)});
+    p.wallTipDepth = project.wall.increments * project.wall.incrementLength;
+    p.freeHeight = project.wall.freeHeight;
+    return p;
 }

@@ -23,6 +23,12 @@ struct TPlotProject {
     double freeHeight = 0.0;    // free height H of the wall, project units
 };
 
+class TProgramData;
+
+// What the loader takes from a project: units, the long-term option, the soil layers and the
+// wall's length and free height.
+[[nodiscard]] TPlotProject PlotProjectOf(const TProgramData& project);
+
 // A file never holds more blocks than a run has problems: five construction stages at most.
 inline constexpr int kMaxPlotBlocks = 5;
 

@@ -53,6 +53,7 @@ void createFileActions(const TActionFactory& make, TMainActions& a) {
     a.fileOpen = make("&Open...", "Open Data File", "open", QKeySequence(Qt::CTRL | Qt::Key_O));
     a.fileSave = make("&Save", "Save Data File", "save", QKeySequence(Qt::CTRL | Qt::Key_S));
     a.fileSaveAs = make("Save &As...");
+    a.exportReport = make("Export Calculation Report (PDF)...");
     for (QAction*& recent : a.recentFiles) {
         recent = make({});
         recent->setVisible(false);

@@ -17,6 +17,7 @@ struct TMainActions {
     QAction* fileOpen;
     QAction* fileSave;
     QAction* fileSaveAs;
+    QAction* exportReport;
     std::array<QAction*, kRecentFileCount> recentFiles;
     QAction* fileExit;
 

@@ -78,6 +78,8 @@ void TMainForm::createFileMenu() {
     const TMainActions& a = m_actions;
     m_fileMenu->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
     m_fileMenu->addSeparator();
+    m_fileMenu->addAction(a.exportReport);
+    m_fileMenu->addSeparator();
     for (QAction* recent : a.recentFiles) m_fileMenu->addAction(recent);
     m_recentFilesSeparator = m_fileMenu->addSeparator();
     m_fileMenu->addAction(a.fileExit);

@@ -63,6 +63,10 @@ class TMainForm : public QMainWindow {
     void runAnalysis();
     // "Export Plots To Excel": the export dialog, modal.
     void exportPlots();
+    // "Export Calculation Report (PDF)...": saves the project, runs the analysis when its
+    // results are missing or older than the project file, writes the report where the user
+    // chooses and opens it.
+    void exportCalculationReport();
     void selectStage(int stage);
     void copyPreviousStage();
     // Applies the count chosen in the Staged Construction Options window.

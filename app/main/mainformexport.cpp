@@ -1,4 +1,5 @@
 // "Export Plots To Excel": the result graphs go to a workbook through the export dialog.
+// "Export Calculation Report (PDF)...": the report of the saved project, opened when written.
 #include <QAction>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "app/main/mainactions.h"
 #include "app/main/mainform.h"
 #include "app/main/userprompts.h"
+#include "app/report/calculationreport.h"
 
 namespace {
 
@@ -33,4 +35,28 @@ void TMainForm::exportPlots() {
                                        "Excel Workbook (*.xlsx)", "xlsx");
     });
     dialog.exec();
+}
+
+void TMainForm::exportCalculationReport() {
+    if (!fileSave() || m_session.isNew()) return;
+    const QString projectFile = m_session.fileName();
+    const QString pdf =
+        m_prompts->saveFileName(this, "Export Calculation Report", DefaultReportFile(projectFile),
+                                "PDF Document (*.pdf)", "pdf");
+    if (pdf.isEmpty()) return;
+    if (!ResultsAreCurrent(projectFile)) {
+        if (!inputChecksPass()) return;
+        const TRunFiles files = TRunFiles::forProject(projectFile);
+        const TRunResult result = m_engine.run(files);
+        reportRun(result, files);
+        if (result.outcome != TRunOutcome::Completed) return;
+    }
+    const QString error = WriteCalculationReport(m_session.project(), projectFile, pdf);
+    if (!error.isEmpty()) {
+        m_prompts->information(this, error);
+        return;
+    }
+    if (!m_prompts->openDocument(pdf))
+        m_prompts->information(this, "The report was written to \"" + pdf +
+                                         "\" but no program to show it could be started.");
 }

@@ -7,17 +7,6 @@
 #include "app/graphs/plotform.h"
 #include "app/main/mainform.h"
 #include "app/main/menuenabling.h"
-#include "app/project/programdata.h"
-#include "app/tables/formdescription.h"
-#include "app/tables/gridtable.h"
-#include "app/tables/projecttables.h"
-
-namespace {
-
-constexpr int kSoilTypeColumn = 0;
-constexpr int kLayerBottomColumn = 1;
-
-}  // namespace
 
 TGraphPlot& TMainForm::graphOf(TGraph graph) {
     switch (graph) {
@@ -46,21 +35,8 @@ void TMainForm::connectGraphActions() {
     connect(m_actions.deflectionMomentShear, &QAction::triggered, this,
             [this] { TPlotForm::Show(m_graphs.pltDMS, m_mdiArea); });
     connect(m_actions.exportPlots, &QAction::triggered, this, [this] { exportPlots(); });
-}
-
-// What the loader takes from the project: units, the long-term option, the soil layers and
-// the wall's length and free height.
-static TPlotProject plotProjectOf(TProgramData& project) {
-    TPlotProject p;
-    p.unitSystem = project.units();
-    p.longTerm = project.options.shortAndLongTerm;
-    const TGridTable& soil = project.tables().table(TableName::NewSoil);
-    for (int row = 0; row < soil.rowCount(); ++row)
-        p.soilLayers.push_back(
-            {soil.integer(kSoilTypeColumn, row), soil.real(kLayerBottomColumn, row)});
-    p.wallTipDepth = project.wall.increments * project.wall.incrementLength;
-    p.freeHeight = project.wall.freeHeight;
-    return p;
+    connect(m_actions.exportReport, &QAction::triggered, this,
+            [this] { exportCalculationReport(); });
 }
 
 void TMainForm::loadResults(bool showErrors) {
@@ -70,7 +46,7 @@ void TMainForm::loadResults(bool showErrors) {
     TMessageSink report;
     if (showErrors)
         report = [this](const QString& message) { m_prompts->information(this, message); };
-    m_resultsLoaded = LoadPlotData(m_graphs, plotData, plotProjectOf(m_session.project()), report);
+    m_resultsLoaded = LoadPlotData(m_graphs, plotData, PlotProjectOf(m_session.project()), report);
 }
 
 void TMainForm::forgetResults() {

@@ -1,9 +1,11 @@
 #include "app/main/userprompts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -75,4 +77,8 @@ QString TDialogPrompts::saveFileName(QWidget* parent, const QString& title,
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool TDialogPrompts::openDocument(const QString& fileName) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }

@@ -35,6 +35,8 @@ class TUserPrompts {
     [[nodiscard]] virtual QString saveFileName(QWidget* parent, const QString& title,
                                                const QString& proposedName, const QString& filters,
                                                const QString& defaultSuffix) = 0;
+    // Shows a written document in the desktop's program for its kind; false when none started.
+    [[nodiscard]] virtual bool openDocument(const QString& fileName) = 0;
 };
 
 // The prompts of a running program: message boxes and file dialogs.
@@ -50,4 +52,5 @@ class TDialogPrompts : public TUserPrompts {
                          int& filterIndex) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposedName,
                          const QString& filters, const QString& defaultSuffix) override;
+    bool openDocument(const QString& fileName) override;
 };

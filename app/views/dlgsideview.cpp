@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/views/sidedrawing.h"
+#include "app/views/sidedrawingpainter.h"
 
 // The drawing area of the side view.
 class TSideViewCanvas : public QWidget {
@@ -81,27 +82,7 @@ void TDlgSideView::pointerMoved(QPoint pixel) {
 }
 
 void TDlgSideView::paintSketch(QPainter& painter, const TSideDrawing& drawing) const {
-    const QColor ink = palette().color(QPalette::WindowText);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const TSideStroke& stroke : drawing.strokes) {
-        painter.setPen(QPen(ink, stroke.penWidth, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(stroke.from, stroke.to);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    for (const QPolygon& wall : drawing.wall) painter.drawPolygon(wall);
-    painter.setBrush(Qt::white);
-    for (const TSideCircle& circle : drawing.topView) {
-        painter.setPen(QPen(ink, circle.penWidth));
-        painter.drawEllipse(circle.bounds);
-    }
-    painter.setPen(ink);
-    const QFontMetrics metrics = painter.fontMetrics();
-    for (const TSideLabel& label : drawing.labels)
-        painter.drawText(label.at + QPoint(0, metrics.ascent() + label.line * metrics.height()),
-                         label.text);
-    painter.restore();
+    PaintSideDrawing(painter, drawing, palette().color(QPalette::WindowText));
 }
 
 void TDlgSideView::print(QPrinter& printer) {

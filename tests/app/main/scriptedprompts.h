@@ -17,6 +17,7 @@ class TScriptedPrompts : public TUserPrompts {
         QStringList questions;
         QStringList dialogTitles;
         QStringList offers;  // the second button of informationOffering
+        QStringList openedDocuments;
     };
 
     explicit TScriptedPrompts(TLog& log) : m_log(log) {}
@@ -61,6 +62,11 @@ class TScriptedPrompts : public TUserPrompts {
                          const QString&, const QString&) override {
         m_log.dialogTitles << title + " | " + proposedName;
         return next(fileNames, QString());
+    }
+
+    bool openDocument(const QString& fileName) override {
+        m_log.openedDocuments << fileName;
+        return true;
     }
 
   private:
