@@ -28,12 +28,11 @@
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
 #include "app/run/run_folder.h"
-#include "cli/engine_child.h"
+#include "app/run/engine_child.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using namespace keldra::cli;
 using namespace keldra::run;
 using namespace keldra::results;
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-namespace keldra::cli {
+namespace keldra::run {
 
 // libKeldraEngine.so in the folder of the running program.
 [[nodiscard]] std::string EngineLibraryPath();
@@ -29,4 +29,4 @@ struct EngineChild {
 // run, as it happened. Closes the child's pipe.
 [[nodiscard]] std::string FinishEngineChild(EngineChild& child, int wait_status);
 
-}  // namespace keldra::cli
+}  // namespace keldra::run

@@ -1,4 +1,4 @@
-#include "cli/engine_child.h"
+#include "app/run/engine_child.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 
 #include "app/run/entry_result.h"
 
-namespace keldra::cli {
+namespace keldra::run {
 
 namespace {
 
@@ -49,7 +49,7 @@ struct ChildReport {
     if (chdir(folder.c_str()) != 0) Tell(pipe, Stage::kNoRunFolder);
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        std::fprintf(stderr, "keldra-run: %s\n", dlerror());
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, dlerror());
         Tell(pipe, Stage::kNoLibrary);
     }
     auto entry = reinterpret_cast<entry::Function>(dlsym(handle, entry::kName));
@@ -124,4 +124,4 @@ std::string FinishEngineChild(EngineChild& child, int wait_status) {
     return DescribeEnd(wait_status);
 }
 
-}  // namespace keldra::cli
+}  // namespace keldra::run
