@@ -1,0 +1,106 @@
+#include "app/studies/embedment_study.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+#include <stdexcept>
+
+#include "app/studies/critical_embedment.h"
+
+namespace keldra::studies {
+
+namespace {
+
+using results::Extreme;
+using results::Figure;
+using results::ProblemSummary;
+
+std::string Length(double value, const WallGeometry& wall) {
+    return QString::number(value, 'g', 10).toStdString() + " " + LengthUnit(wall.units).toStdString();
+}
+
+// The extreme of larger magnitude, the earlier one on a tie.
+const Extreme& Larger(const Extreme& a, const Extreme& b) {
+    if (!b.value.figure.known()) return a;
+    if (!a.value.figure.known()) return b;
+    return std::fabs(b.value.figure.value) > std::fabs(a.value.figure.value) ? b : a;
+}
+
+EmbedmentRow RowOf(const StudyRun& run, const WallGeometry& wall, int increments) {
+    EmbedmentRow row;
+    row.embedment = wall.Embedment(increments);
+    row.wall_length = increments * wall.increment_length;
+    row.project = QString::fromStdString(run.project.filename().string());
+    row.closed = Closed(run);
+    row.failure = !run.failure.empty() ? run.failure : run.summary.error;
+    const std::vector<ProblemSummary>& problems = run.summary.problems;
+    if (problems.empty()) return row;
+    const Extreme* moment = &problems.front().moment;
+    const Extreme* shear = &problems.front().shear;
+    for (const ProblemSummary& p : problems) {
+        row.iterations = std::max(row.iterations, p.iterations);
+        moment = &Larger(*moment, p.moment);
+        shear = &Larger(*shear, p.shear);
+    }
+    row.top_deflection = problems.back().top_deflection.figure;
+    row.moment = moment->value.figure;
+    row.moment_depth = moment->depth.figure;
+    row.shear = shear->value.figure;
+    row.shear_depth = shear->depth.figure;
+    return row;
+}
+
+}  // namespace
+
+std::vector<int> StudiedIncrements(const WallGeometry& wall, const EmbedmentRange& range) {
+    if (!(range.step > 0.0)) throw std::invalid_argument("--step must be greater than 0");
+    if (range.from > range.to)
+        throw std::invalid_argument("the range is empty: --from " + Length(range.from, wall) +
+                                    " is greater than --to " + Length(range.to, wall));
+    std::vector<int> studied;
+    const auto count = static_cast<long>(std::floor((range.to - range.from) / range.step + 1e-9));
+    for (long k = 0; k <= count; ++k) {
+        const double embedment = range.from + k * range.step;
+        const int increments = wall.IncrementsFor(embedment);
+        if (wall.Embedment(increments) <= 0.0)
+            throw std::invalid_argument("embedment " + Length(embedment, wall) +
+                                        " does not reach below the excavation at " +
+                                        Length(wall.excavation, wall));
+        if (increments > kMaxIncrements)
+            throw std::invalid_argument("embedment " + Length(embedment, wall) + " needs " +
+                                        std::to_string(increments) +
+                                        " increments; the engine holds at most " +
+                                        std::to_string(kMaxIncrements));
+        if (studied.empty() || studied.back() != increments) studied.push_back(increments);
+    }
+    return studied;
+}
+
+EmbedmentStudy RunEmbedmentStudy(const QString& project, const QString& folder,
+                                 const EmbedmentRange& range, const StudyRunOptions& options) {
+    EmbedmentStudy study;
+    study.wall = ReadWallGeometry(project);
+    const std::vector<int> studied = StudiedIncrements(study.wall, range);
+    const QString stem = QFileInfo(project).completeBaseName();
+    std::vector<std::filesystem::path> files;
+    for (int increments : studied) {
+        const QString target =
+            QDir(folder).filePath(QStringLiteral("%1-ninc%2.kd5d").arg(stem).arg(increments));
+        WriteEmbedmentVariant(project, target, increments);
+        files.emplace_back(target.toStdString());
+    }
+    const std::vector<StudyRun> runs = RunStudyProjects(files, options);
+    std::vector<EmbedmentPoint> points;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        study.rows.push_back(RowOf(runs[k], study.wall, studied[k]));
+        study.cancelled = study.cancelled || runs[k].failure == kCancelled;
+        const EmbedmentRow& row = study.rows.back();
+        if (study.units.length.empty() && !runs[k].summary.problems.empty())
+            study.units = runs[k].summary.problems.front().units;
+        points.push_back({row.embedment, row.closed, row.top_deflection.value});
+    }
+    if (!study.cancelled) study.critical = CriticalEmbedment(points);
+    return study;
+}
+
+}  // namespace keldra::studies

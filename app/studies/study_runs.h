@@ -1,0 +1,43 @@
+// The runs of a study: every project of a list run by the engine, each in a
+// private run folder and a child process of its own that loads the engine
+// afresh, up to `jobs` at a time, as keldra-run runs them. Its outputs are
+// published next to the project and read into a results summary.
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/results/results_summary.h"
+
+namespace keldra::studies {
+
+struct StudyRun {
+    std::filesystem::path project;
+    bool ran = false;     // the entry completed and the outputs were published
+    std::string failure;  // why it did not
+    results::ResultsSummary summary;
+};
+
+struct StudyRunOptions {
+    int jobs = 1;
+    std::string library;  // the engine library loaded by each run
+    // Checked between runs and while runs are in progress: once set, no run
+    // starts and the running children are killed and reaped.
+    const std::atomic<bool>* cancel = nullptr;
+    std::function<void(int done, int total)> progress;  // after each run that ended
+};
+
+// The runs in the order of `projects`; a cancelled run has the failure
+// kCancelled.
+[[nodiscard]] std::vector<StudyRun> RunStudyProjects(
+    const std::vector<std::filesystem::path>& projects, const StudyRunOptions& options);
+
+inline constexpr const char* kCancelled = "cancelled";
+
+// Whether every problem of the run closed: converged and stopped on nothing.
+[[nodiscard]] bool Closed(const StudyRun& run);
+
+}  // namespace keldra::studies

@@ -1,0 +1,113 @@
+#include "cli/study_table.h"
+
+#include <QString>
+#include <cstdio>
+#include <vector>
+
+namespace keldra::cli {
+
+namespace {
+
+using results::Figure;
+using studies::EmbedmentRow;
+using studies::EmbedmentStudy;
+
+struct Column {
+    std::string title;  // with its unit
+    std::vector<std::string> cells;
+};
+
+std::string Length(double value) { return QString::number(value, 'g', 10).toStdString(); }
+
+std::string Shown(const Figure& figure, bool csv) {
+    if (!figure.known()) return csv ? "" : "n/a";
+    return csv ? results::ShortestText(figure) : results::DisplayText(figure);
+}
+
+std::vector<Column> Columns(const EmbedmentStudy& study, bool csv) {
+    const std::string length = studies::LengthUnit(study.wall.units).toStdString();
+    const std::string moment = study.units.moment.empty() ? "?" : study.units.moment;
+    const std::string force = study.units.force.empty() ? "?" : study.units.force;
+    std::vector<Column> columns{{"embedment (" + length + ")", {}},
+                                {"wall length (" + length + ")", {}},
+                                {"closed", {}},
+                                {"iterations", {}},
+                                {"top deflection (" + length + ")", {}},
+                                {"max |moment| (" + moment + ")", {}},
+                                {"moment depth (" + length + ")", {}},
+                                {"max |shear| (" + force + ")", {}},
+                                {"shear depth (" + length + ")", {}},
+                                {"project", {}}};
+    for (const EmbedmentRow& row : study.rows) {
+        const std::string cells[] = {Length(row.embedment),
+                                     Length(row.wall_length),
+                                     row.closed ? "1" : "0",
+                                     std::to_string(row.iterations),
+                                     Shown(row.top_deflection, csv),
+                                     Shown(row.moment, csv),
+                                     Shown(row.moment_depth, csv),
+                                     Shown(row.shear, csv),
+                                     Shown(row.shear_depth, csv),
+                                     row.project.toStdString()};
+        for (std::size_t k = 0; k < columns.size(); ++k) columns[k].cells.push_back(cells[k]);
+    }
+    return columns;
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+// A CSV field quoted when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string EmbedmentTable(const EmbedmentStudy& study) {
+    const std::vector<Column> columns = Columns(study, false);
+    std::vector<std::size_t> widths;
+    for (const Column& c : columns) {
+        std::size_t width = c.title.size();
+        for (const std::string& cell : c.cells) width = std::max(width, cell.size());
+        widths.push_back(width);
+    }
+    auto line = [&](auto cell) {
+        std::string text;
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            // The project name, last, is left-aligned and not padded.
+            text += k + 1 == columns.size() ? cell(k) : Padded(cell(k), widths[k]) + "  ";
+        }
+        return text + "\n";
+    };
+    std::string table = line([&](std::size_t k) { return columns[k].title; });
+    for (std::size_t row = 0; row < study.rows.size(); ++row)
+        table += line([&](std::size_t k) { return columns[k].cells[row]; });
+    return table;
+}
+
+std::string EmbedmentCsv(const EmbedmentStudy& study) {
+    const std::vector<Column> columns = Columns(study, true);
+    auto line = [&](auto cell) {
+        std::string text;
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            text += (k > 0 ? "," : "") + CsvField(cell(k));
+        return text + "\n";
+    };
+    std::string csv = line([&](std::size_t k) { return columns[k].title; });
+    for (std::size_t row = 0; row < study.rows.size(); ++row)
+        csv += line([&](std::size_t k) { return columns[k].cells[row]; });
+    return csv;
+}
+
+std::string CriticalEmbedmentLine(const EmbedmentStudy& study) {
+    if (!study.critical) return "critical embedment: none\n";
+    return "critical embedment: " + Length(*study.critical) + " " +
+           studies::LengthUnit(study.wall.units).toStdString() + "\n";
+}
+
+}  // namespace keldra::cli
