@@ -1,0 +1,102 @@
+#include "app/studies/embedment_variant.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "app/project/programdata.h"
+#include "app/project/projectfiles.h"
+#include "app/project/filelayout.h"
+#include "app/project/constructionstages.h"
+#include "app/studies/embedment_study.h"
+#include "app/tables/formdescription.h"
+#include "app/tables/gridtable.h"
+#include "app/tables/projecttables.h"
+
+namespace keldra::studies {
+namespace {
+
+QString Example(const char* name) {
+    return QStringLiteral(KELDRA_SOURCE_DIR "/examples/%1").arg(QLatin1String(name));
+}
+
+class EmbedmentVariant : public ::testing::Test {
+  protected:
+    // Writes the variant and reads it back into m_project.
+    void Vary(const char* example, int increments, int stage = 1) {
+        const QString target = m_dir.filePath(QStringLiteral("variant.kd5d"));
+        WriteEmbedmentVariant(Example(example), target, increments);
+        ASSERT_EQ(ProjectFiles::open(m_project, target, TFileLayout::Current), QString());
+        if (stage > 1) ASSERT_EQ(ConstructionStages::selectStage(m_project, stage), QString());
+    }
+    TGridTable& Table(QStringView name) { return m_tables.table(name); }
+
+    QTemporaryDir m_dir;
+    TProjectTables m_tables;
+    TProgramData m_project{m_tables};
+};
+
+// The anchored example is pinned at its toe (node 40) by a specified deflection.
+TEST_F(EmbedmentVariant, StiffnessAndRestraintAtTheTipFollowIt) {
+    for (int increments : {30, 48}) {
+        SCOPED_TRACE(increments);
+        Vary("tieback_specified_deflection.kd5d", increments);
+        EXPECT_EQ(m_project.wall.increments, increments);
+        EXPECT_EQ(m_project.wall.incrementLength, 0.25);
+        EXPECT_EQ(Table(TableName::PileSect).integer(1, 0), increments);
+        EXPECT_EQ(Table(TableName::SoilLayer).integer(1, 0), increments);
+    }
+}
+
+TEST_F(EmbedmentVariant, SoilProfileEndingAboveTheTipIsDeepenedByItsDeepestLayer) {
+    Vary("sand_generated.kd5d", 100);  // 600 in = 50 ft
+    TGridTable& layers = Table(TableName::NewSoil);
+    EXPECT_DOUBLE_EQ(layers.real(1, layers.rowCount() - 1), 50.0);
+}
+
+TEST_F(EmbedmentVariant, EveryStageOfAStagedProjectGetsTheSameWall) {
+    for (int stage = 1; stage <= 5; ++stage) {
+        SCOPED_TRACE(stage);
+        Vary("five_stage_five_layers.kd5d", 300, stage);
+        EXPECT_EQ(m_project.wall.increments, 300);
+        EXPECT_EQ(Table(TableName::PileSect).integer(1, 0), 300);
+    }
+}
+
+TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
+    const WallGeometry wall{.units = 1, .increments = 60, .increment_length = 6.0,
+                            .excavation = 180.0};
+    struct Case {
+        EmbedmentRange range;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{100, 60, 10}, "the range is empty: --from 100 in is greater than --to 60 in"},
+        {{60, 100, 0}, "--step must be greater than 0"},
+        {{60, 100, -5}, "--step must be greater than 0"},
+        {{0, 100, 10}, "embedment 0 in does not reach below the excavation at 180 in"},
+        {{-30, 100, 10}, "embedment -30 in does not reach below the excavation at 180 in"},
+        {{2000, 2300, 300},
+         "embedment 2300 in needs 413 increments; the engine holds at most 407"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            (void)StudiedIncrements(wall, c.range);
+            ADD_FAILURE() << "no error";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+}
+
+TEST(EmbedmentRange, EmbedmentsAreRoundedToWholeIncrementsAndStudiedOnce) {
+    const WallGeometry wall{.units = 1, .increments = 60, .increment_length = 6.0,
+                            .excavation = 180.0};
+    EXPECT_EQ(StudiedIncrements(wall, {60, 80, 4}), (std::vector<int>{40, 41, 42, 43}));
+    EXPECT_EQ(StudiedIncrements(wall, {2000, 2262, 1000}), (std::vector<int>{363}));
+}
+
+}  // namespace
+}  // namespace keldra::studies
