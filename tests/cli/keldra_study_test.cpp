@@ -1,0 +1,134 @@
+// keldra-study as a user runs it: its rows against plain keldra-run runs of
+// the projects it kept, and the errors of ranges it cannot study.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/results/results_summary.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+};
+
+// Runs `command` with the standard error stream joined to the output.
+Outcome RunCommand(const std::string& command) {
+    Outcome outcome;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return outcome;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) outcome.out += buffer;
+    const int status = pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
+    return fields;
+}
+
+class KeldraStudy : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
+                              "/keldra-study-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    static std::string Study(const std::string& arguments) {
+        return std::string(KELDRA_BIN_DIR "/keldra-study embedment ") + KELDRA_SOURCE_DIR +
+               "/examples/sand_generated.kd5d " + arguments;
+    }
+
+    fs::path dir_;
+};
+
+std::string Text(const keldra::results::Quantity& q) {
+    return q.figure.known() ? keldra::results::ShortestText(q.figure) : "";
+}
+
+TEST_F(KeldraStudy, RowsAreThoseOfPlainRunsOfTheKeptProjects) {
+    const fs::path kept = dir_ / "kept", csv = dir_ / "study.csv";
+    const Outcome study = RunCommand(Study("--from 60 --to 120 --step 30 --jobs 2 --keep " +
+                                    kept.string() + " --csv " + csv.string()));
+    ASSERT_EQ(study.status, 0) << study.out;
+    EXPECT_NE(study.out.find("\ncritical embedment: "), std::string::npos) << study.out;
+
+    std::ifstream table(csv);
+    std::string line;
+    ASSERT_TRUE(std::getline(table, line));
+    EXPECT_EQ(line,
+              "embedment (in),wall length (in),closed,iterations,top deflection (in),"
+              "max |moment| (LBS-IN),moment depth (in),max |shear| (LBS),shear depth (in),"
+              "project");
+    std::vector<std::vector<std::string>> rows;
+    while (std::getline(table, line)) rows.push_back(Split(line));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0][0], "60");
+    EXPECT_EQ(rows[1][0], "90");
+    EXPECT_EQ(rows[2][0], "120");
+    for (const std::vector<std::string>& row : rows) {
+        SCOPED_TRACE(row.back());
+        ASSERT_EQ(row.size(), 10u);
+        const fs::path plain = dir_ / "plain" / row.back();
+        fs::create_directories(plain.parent_path());
+        fs::copy_file(kept / row.back(), plain);
+        const Outcome run = RunCommand(std::string(KELDRA_BIN_DIR "/keldra-run ") + plain.string());
+        ASSERT_TRUE(run.status == 0 || run.status == 1) << run.out;
+        const fs::path stem = plain.parent_path() / plain.stem();
+        const keldra::results::ResultsSummary summary = keldra::results::SummariseFiles(
+            {stem.string() + ".kd5o", stem.string() + ".kd5p", plain.string()});
+        ASSERT_EQ(summary.problems.size(), 1u);
+        const keldra::results::ProblemSummary& p = summary.problems.front();
+        EXPECT_EQ(row[2], p.closed ? "1" : "0");
+        EXPECT_EQ(row[3], std::to_string(p.iterations));
+        EXPECT_EQ(row[4], Text(p.top_deflection));
+        EXPECT_EQ(row[5], Text(p.moment.value));
+        EXPECT_EQ(row[6], Text(p.moment.depth));
+        EXPECT_EQ(row[7], Text(p.shear.value));
+        EXPECT_EQ(row[8], Text(p.shear.depth));
+        EXPECT_EQ(row[0], keldra::results::ShortestText(p.embedment.figure));
+    }
+}
+
+TEST_F(KeldraStudy, RangesThatCannotBeStudiedExitWithTwoAndSayWhy) {
+    struct Case {
+        const char* arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"--from 120 --to 60 --step 30",
+         "keldra-study: the range is empty: --from 120 in is greater than --to 60 in\n"},
+        {"--from 60 --to 120 --step 0", "keldra-study: --step must be greater than 0\n"},
+        {"--from -30 --to 60 --step 30",
+         "keldra-study: embedment -30 in does not reach below the excavation at 180 in\n"},
+        {"--from 60 --to 2400 --step 2340",
+         "keldra-study: embedment 2400 in needs 430 increments; the engine holds at most "
+         "407\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const Outcome outcome = RunCommand(Study(c.arguments));
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, c.message);
+    }
+}
+
+}  // namespace
