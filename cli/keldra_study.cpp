@@ -1,4 +1,5 @@
 // keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [options]
+// keldra-study strength PROJECT.kd5d [options]
 //
 // Design studies from many runs of the engine on varied copies of a
 // project. What it does and its exit status are told by its help text.
@@ -18,6 +19,7 @@
 #include "app/project/inouterror.h"
 #include "app/run/engine_child.h"
 #include "app/studies/embedment_study.h"
+#include "app/studies/strength_study.h"
 #include "cli/study_table.h"
 
 namespace {
@@ -30,7 +32,9 @@ constexpr int kUsageOrInput = 2;
 
 constexpr const char* kUsage =
     "Usage: keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [--jobs N]\n"
-    "                              [--csv OUT.csv] [--keep DIR]\n";
+    "                              [--csv OUT.csv] [--keep DIR]\n"
+    "       keldra-study strength PROJECT.kd5d [--precision P] [--max M] [--jobs N]\n"
+    "                             [--csv OUT.csv] [--keep DIR]\n";
 
 constexpr const char* kHelp =
     "embedment: runs the project with the wall's tip at each embedment from E1 to E2 in\n"
@@ -49,8 +53,22 @@ constexpr const char* kHelp =
     "closes and has a top deflection within 1 % of the top deflection at the longest\n"
     "studied embedment, or \"critical embedment: none\" when no embedment qualifies.\n"
     "\n"
+    "strength: searches the factor F by which the soil strength can be divided while\n"
+    "every problem still closes (converges within the allowable deflection). The\n"
+    "cohesion of clays and silts and the compressive strength of rocks are divided by F,\n"
+    "and so is the tangent of every friction angle; unit weights, stiffnesses (k, E50,\n"
+    "E), user tables and everything else stay. Factors double from 1 up to M until one\n"
+    "fails, then the interval between the largest closing factor and the first failure\n"
+    "is bisected down to P, N factors at a time. It prints the factors tried, then\n"
+    "  factor of safety: F\n"
+    "the largest closing factor below the first failure, or \"factor of safety: below 1\"\n"
+    "when the project does not close as given; it warns when a factor closes above a\n"
+    "failing one.\n"
+    "\n"
     "Options:\n"
     "  --jobs N      run up to N projects at a time (1 to 64; 1 when not given)\n"
+    "  --precision P the precision of the factor of safety (0.01 when not given)\n"
+    "  --max M       the largest factor tried (10 when not given)\n"
     "  --csv FILE    write the table as CSV, its header naming the unit of each column\n"
     "  --keep DIR    keep every studied project and its outputs in DIR, so that a\n"
     "                plain keldra-run reproduces any row\n"
@@ -63,8 +81,12 @@ constexpr const char* kHelp =
     "           cannot be read\n"
     "  128 + N  signal N (SIGINT or SIGTERM) stopped the study\n";
 
+enum class Kind { kEmbedment, kStrength };
+
 struct Options {
+    Kind kind = Kind::kEmbedment;
     std::string project;
+    double precision = 0.01, maximum = 10.0;
     std::optional<double> from, to, step;
     int jobs = 1;
     std::string csv, keep;
@@ -81,7 +103,10 @@ bool ReadNumber(const char* text, double& value) {
 Parsed ParseOptions(int argc, char** argv, Options& options) {
     if (argc > 1 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h"))
         return Parsed::kHelp;
-    if (argc < 3 || std::string(argv[1]) != "embedment") return Parsed::kUsageError;
+    if (argc < 3) return Parsed::kUsageError;
+    const std::string kind = argv[1];
+    if (kind != "embedment" && kind != "strength") return Parsed::kUsageError;
+    options.kind = kind == "strength" ? Kind::kStrength : Kind::kEmbedment;
     options.project = argv[2];
     for (int k = 3; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -101,12 +126,17 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             options.to = number;
         } else if (arg == "--step") {
             options.step = number;
+        } else if (arg == "--precision" && number > 0.0 && number <= 1.0) {
+            options.precision = number;
+        } else if (arg == "--max" && number >= 1.0) {
+            options.maximum = number;
         } else if (arg == "--jobs" && number >= 1 && number <= 64 && number == int(number)) {
             options.jobs = static_cast<int>(number);
         } else {
             return Parsed::kUsageError;
         }
     }
+    if (options.kind == Kind::kStrength) return options.from || options.to || options.step ? Parsed::kUsageError : Parsed::kRun;
     return options.from && options.to && options.step ? Parsed::kRun : Parsed::kUsageError;
 }
 
@@ -129,6 +159,56 @@ bool WriteFile(const std::string& name, const std::string& text) {
            file.write(text.data(), static_cast<qint64>(text.size())) ==
                static_cast<qint64>(text.size()) &&
            file.flush();
+}
+
+// The study was stopped: the runs in progress were killed.
+int Stopped() {
+    std::fprintf(stderr, "keldra-study: stopped by signal %d; the runs in progress were ended\n",
+                 static_cast<int>(g_signal));
+    return 128 + g_signal;
+}
+
+// Says why each failed run has no results; kRunsFailed when any failed.
+template <typename Row>
+int ReportFailures(const std::vector<Row>& rows) {
+    int status = kStudied;
+    for (const Row& row : rows) {
+        if (row.failure.empty()) continue;
+        std::fprintf(stderr, "keldra-study: %s: %s\n", row.project.toUtf8().constData(),
+                     row.failure.c_str());
+        status = kRunsFailed;
+    }
+    return status;
+}
+
+int StudyEmbedment(const Options& options, const QString& project, const QString& folder,
+                   const StudyRunOptions& run) {
+    const EmbedmentStudy study =
+        RunEmbedmentStudy(project, folder, {*options.from, *options.to, *options.step}, run);
+    if (study.cancelled) return Stopped();
+    std::fputs(keldra::cli::EmbedmentTable(study).c_str(), stdout);
+    const int status = ReportFailures(study.rows);
+    if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::EmbedmentCsv(study)))
+        return Fail("cannot write " + options.csv);
+    std::fputs(keldra::cli::CriticalEmbedmentLine(study).c_str(), stdout);
+    return status;
+}
+
+int StudyStrength(const Options& options, const QString& project, const QString& folder,
+                  const StudyRunOptions& run) {
+    const StrengthStudy study =
+        RunStrengthStudy(project, folder, options.precision, options.maximum, run);
+    if (study.cancelled) return Stopped();
+    std::fputs(keldra::cli::StrengthTable(study, options.precision).c_str(), stdout);
+    const int status = ReportFailures(study.rows);
+    if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::StrengthCsv(study, options.precision)))
+        return Fail("cannot write " + options.csv);
+    if (study.non_monotone)
+        std::fputs("keldra-study: warning: closure is not monotone among the factors tried; the "
+                   "factor of safety is the largest closing factor below the first failure\n",
+                   stderr);
+    std::fputs(keldra::cli::FactorOfSafetyLine(study, options.precision).c_str(), stdout);
+    return status;
 }
 
 }  // namespace
@@ -163,29 +243,13 @@ int main(int argc, char** argv) {
     run.jobs = options.jobs;
     run.library = keldra::run::EngineLibraryPath();
     run.cancel = &g_cancel;
-    EmbedmentStudy study;
     try {
-        study = RunEmbedmentStudy(project, folder, {*options.from, *options.to, *options.step}, run);
+        return options.kind == Kind::kStrength ? StudyStrength(options, project, folder, run)
+                                               : StudyEmbedment(options, project, folder, run);
     } catch (const std::invalid_argument& error) {
         return Fail(error.what());
     } catch (const EInOutError& error) {
         return Fail(error.message().toStdString());
     }
-    if (study.cancelled) {
-        std::fprintf(stderr, "keldra-study: stopped by signal %d; the runs in progress were ended\n",
-                     static_cast<int>(g_signal));
-        return 128 + g_signal;
-    }
-    std::fputs(keldra::cli::EmbedmentTable(study).c_str(), stdout);
-    int status = kStudied;
-    for (const EmbedmentRow& row : study.rows) {
-        if (row.failure.empty()) continue;
-        std::fprintf(stderr, "keldra-study: %s: %s\n", row.project.toUtf8().constData(),
-                     row.failure.c_str());
-        status = kRunsFailed;
-    }
-    if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::EmbedmentCsv(study)))
-        return Fail("cannot write " + options.csv);
-    std::fputs(keldra::cli::CriticalEmbedmentLine(study).c_str(), stdout);
-    return status;
 }
+

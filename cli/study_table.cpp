@@ -1,7 +1,8 @@
 #include "cli/study_table.h"
 
 #include <QString>
-#include <cstdio>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace keldra::cli {
@@ -66,10 +67,7 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-}  // namespace
-
-std::string EmbedmentTable(const EmbedmentStudy& study) {
-    const std::vector<Column> columns = Columns(study, false);
+std::string Aligned(const std::vector<Column>& columns) {
     std::vector<std::size_t> widths;
     for (const Column& c : columns) {
         std::size_t width = c.title.size();
@@ -85,13 +83,12 @@ std::string EmbedmentTable(const EmbedmentStudy& study) {
         return text + "\n";
     };
     std::string table = line([&](std::size_t k) { return columns[k].title; });
-    for (std::size_t row = 0; row < study.rows.size(); ++row)
+    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
         table += line([&](std::size_t k) { return columns[k].cells[row]; });
     return table;
 }
 
-std::string EmbedmentCsv(const EmbedmentStudy& study) {
-    const std::vector<Column> columns = Columns(study, true);
+std::string Csv(const std::vector<Column>& columns) {
     auto line = [&](auto cell) {
         std::string text;
         for (std::size_t k = 0; k < columns.size(); ++k)
@@ -99,9 +96,46 @@ std::string EmbedmentCsv(const EmbedmentStudy& study) {
         return text + "\n";
     };
     std::string csv = line([&](std::size_t k) { return columns[k].title; });
-    for (std::size_t row = 0; row < study.rows.size(); ++row)
+    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
         csv += line([&](std::size_t k) { return columns[k].cells[row]; });
     return csv;
+}
+
+int Decimals(double precision) {
+    return std::max(0, static_cast<int>(std::ceil(-std::log10(precision) - 1e-9)));
+}
+
+std::string Factor(double factor, double precision) {
+    return QString::number(factor, 'f', Decimals(precision)).toStdString();
+}
+
+std::vector<Column> StrengthColumns(const studies::StrengthStudy& study, double precision) {
+    std::vector<Column> columns{{"factor", {}}, {"closed", {}}, {"project", {}}};
+    for (const studies::StrengthRow& row : study.rows) {
+        columns[0].cells.push_back(Factor(row.factor, precision));
+        columns[1].cells.push_back(row.closed ? "1" : "0");
+        columns[2].cells.push_back(row.project.toStdString());
+    }
+    return columns;
+}
+
+}  // namespace
+
+std::string EmbedmentTable(const EmbedmentStudy& study) { return Aligned(Columns(study, false)); }
+
+std::string EmbedmentCsv(const EmbedmentStudy& study) { return Csv(Columns(study, true)); }
+
+std::string StrengthTable(const studies::StrengthStudy& study, double precision) {
+    return Aligned(StrengthColumns(study, precision));
+}
+
+std::string StrengthCsv(const studies::StrengthStudy& study, double precision) {
+    return Csv(StrengthColumns(study, precision));
+}
+
+std::string FactorOfSafetyLine(const studies::StrengthStudy& study, double precision) {
+    if (!study.factor) return "factor of safety: below 1\n";
+    return "factor of safety: " + Factor(*study.factor, precision) + "\n";
 }
 
 std::string CriticalEmbedmentLine(const EmbedmentStudy& study) {

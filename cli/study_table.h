@@ -1,9 +1,10 @@
-// The table of an embedment study as keldra-study prints it and as CSV.
+// The tables of the studies as keldra-study prints them and as CSV.
 #pragma once
 
 #include <string>
 
 #include "app/studies/embedment_study.h"
+#include "app/studies/strength_study.h"
 
 namespace keldra::cli {
 
@@ -16,5 +17,14 @@ namespace keldra::cli {
 
 // "critical embedment: 36 in" or "critical embedment: none".
 [[nodiscard]] std::string CriticalEmbedmentLine(const studies::EmbedmentStudy& study);
+
+// The factors tried, by factor, with whether every problem closed, printed
+// to the decimals of the precision.
+[[nodiscard]] std::string StrengthTable(const studies::StrengthStudy& study, double precision);
+[[nodiscard]] std::string StrengthCsv(const studies::StrengthStudy& study, double precision);
+
+// "factor of safety: 1.25" or "factor of safety: below 1".
+[[nodiscard]] std::string FactorOfSafetyLine(const studies::StrengthStudy& study,
+                                             double precision);
 
 }  // namespace keldra::cli

@@ -1,0 +1,43 @@
+#include "app/studies/strength_study.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "app/studies/strength_search.h"
+#include "app/studies/strength_variant.h"
+
+namespace keldra::studies {
+
+StrengthStudy RunStrengthStudy(const QString& project, const QString& folder, double precision,
+                               double maximum, const StudyRunOptions& options) {
+    StrengthStudy study;
+    StrengthSearch search(precision, maximum, options.jobs);
+    const QString stem = QFileInfo(project).completeBaseName();
+    for (std::vector<double> factors = search.Next(); !factors.empty(); factors = search.Next()) {
+        std::vector<std::filesystem::path> files;
+        for (double factor : factors) {
+            const QString target = QDir(folder).filePath(
+                QStringLiteral("%1-f%2.kd5d").arg(stem, QString::number(factor, 'g', 10)));
+            WriteStrengthVariant(project, target, factor);
+            files.emplace_back(target.toStdString());
+        }
+        const std::vector<StudyRun> runs = RunStudyProjects(files, options);
+        for (std::size_t k = 0; k < runs.size(); ++k) {
+            if (runs[k].failure == kCancelled) study.cancelled = true;
+            const bool closed = Closed(runs[k]);
+            search.Record(factors[k], closed);
+            study.rows.push_back({factors[k], closed,
+                                  QString::fromStdString(runs[k].project.filename().string()),
+                                  runs[k].failure});
+        }
+        if (study.cancelled) return study;
+    }
+    std::sort(study.rows.begin(), study.rows.end(),
+              [](const StrengthRow& a, const StrengthRow& b) { return a.factor < b.factor; });
+    study.factor = search.Answer();
+    study.non_monotone = search.NonMonotone();
+    return study;
+}
+
+}  // namespace keldra::studies
