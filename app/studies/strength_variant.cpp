@@ -13,7 +13,7 @@ namespace keldra::studies {
 namespace {
 
 // The columns of a layer's parameter table that hold strengths, by soil
-// type in the order of the layer's type choice.
+// type in the order of the layer's type choice (1 soft clay ... 7 weak rock).
 struct StrengthColumns {
     int cohesion = -1;  // also the compressive strength of rock
     int friction = -1;
@@ -39,7 +39,7 @@ double WeakerFriction(double degrees, double factor) {
 
 void Weaken(TGridTable& layers, double factor) {
     for (int row = 0; row < layers.rowCount(); ++row) {
-        const int type = layers.integer(kSoilTypeColumn, row);
+        const int type = layers.integer(kSoilTypeColumn, row) - 1;  // the choice counts from 1
         TGridTable* parameters = layers.subTable(kParametersColumn, row);
         if (parameters == nullptr || type < 0 || type >= std::ssize(kBySoilType)) continue;
         const StrengthColumns columns = kBySoilType[type];

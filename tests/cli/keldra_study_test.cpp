@@ -52,9 +52,11 @@ class KeldraStudy : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    static std::string Study(const std::string& arguments) {
-        return std::string(KELDRA_BIN_DIR "/keldra-study embedment ") + KELDRA_SOURCE_DIR +
-               "/examples/sand_generated.kd5d " + arguments;
+    static std::string Study(const std::string& arguments,
+                             const std::string& study = "embedment",
+                             const std::string& example = "sand_generated.kd5d") {
+        return std::string(KELDRA_BIN_DIR "/keldra-study ") + study + " " + KELDRA_SOURCE_DIR +
+               "/examples/" + example + " " + arguments;
     }
 
     fs::path dir_;
@@ -129,6 +131,21 @@ TEST_F(KeldraStudy, RangesThatCannotBeStudiedExitWithTwoAndSayWhy) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, c.message);
     }
+}
+
+// The wall of this example is held by user p-y curves alone: no factor on
+// the soil strength weakens it.
+TEST_F(KeldraStudy, StrengthOfAWallHeldByUserCurvesReachesTheMaximum) {
+    const Outcome outcome =
+        RunCommand(Study("--max 4 --jobs 2", "strength", "cantilever_user_curves.kd5d"));
+    EXPECT_EQ(outcome.status, 0) << outcome.out;
+    const std::string table =
+        "factor  closed  project\n"
+        "  1.00       1  cantilever_user_curves-f1.kd5d\n"
+        "  2.00       1  cantilever_user_curves-f2.kd5d\n"
+        "  4.00       1  cantilever_user_curves-f4.kd5d\n"
+        "factor of safety: 4.00\n";
+    EXPECT_NE(outcome.out.find(table), std::string::npos) << outcome.out;
 }
 
 }  // namespace
