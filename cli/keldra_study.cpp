@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -20,6 +22,7 @@
 #include "app/run/engine_child.h"
 #include "app/studies/embedment_study.h"
 #include "app/studies/strength_study.h"
+#include "cli/study_plot.h"
 #include "cli/study_table.h"
 
 namespace {
@@ -32,7 +35,7 @@ constexpr int kUsageOrInput = 2;
 
 constexpr const char* kUsage =
     "Usage: keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [--jobs N]\n"
-    "                              [--csv OUT.csv] [--keep DIR]\n"
+    "                              [--csv OUT.csv] [--keep DIR] [--plot OUT.svg|OUT.png]\n"
     "       keldra-study strength PROJECT.kd5d [--precision P] [--max M] [--jobs N]\n"
     "                             [--csv OUT.csv] [--keep DIR]\n";
 
@@ -70,6 +73,9 @@ constexpr const char* kHelp =
     "  --precision P the precision of the factor of safety (0.01 when not given)\n"
     "  --max M       the largest factor tried (10 when not given)\n"
     "  --csv FILE    write the table as CSV, its header naming the unit of each column\n"
+    "  --plot FILE   draw the top deflection and the largest moment against the\n"
+    "                embedment, embedments that do not close marked with a red cross,\n"
+    "                as SVG (FILE ending in .svg) or PNG (embedment only)\n"
     "  --keep DIR    keep every studied project and its outputs in DIR, so that a\n"
     "                plain keldra-run reproduces any row\n"
     "  -h, --help    print this help and exit\n"
@@ -89,7 +95,7 @@ struct Options {
     double precision = 0.01, maximum = 10.0;
     std::optional<double> from, to, step;
     int jobs = 1;
-    std::string csv, keep;
+    std::string csv, keep, plot;
 };
 
 enum class Parsed { kRun, kHelp, kUsageError };
@@ -118,6 +124,8 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             options.csv = value;
         } else if (arg == "--keep") {
             options.keep = value;
+        } else if (arg == "--plot" && options.kind == Kind::kEmbedment) {
+            options.plot = value;
         } else if (!ReadNumber(value, number)) {
             return Parsed::kUsageError;
         } else if (arg == "--from") {
@@ -190,6 +198,11 @@ int StudyEmbedment(const Options& options, const QString& project, const QString
     const int status = ReportFailures(study.rows);
     if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::EmbedmentCsv(study)))
         return Fail("cannot write " + options.csv);
+    if (!options.plot.empty()) {
+        const QString error =
+            keldra::cli::WriteEmbedmentPlot(QString::fromStdString(options.plot), study);
+        if (!error.isEmpty()) return Fail(error.toStdString());
+    }
     std::fputs(keldra::cli::CriticalEmbedmentLine(study).c_str(), stdout);
     return status;
 }
@@ -214,9 +227,14 @@ int StudyStrength(const Options& options, const QString& project, const QString&
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
     Options options;
-    switch (ParseOptions(argc, argv, options)) {
+    const Parsed parsed = ParseOptions(argc, argv, options);
+    // The plot is painted without a display.
+    if (!options.plot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        options.plot.empty() ? std::make_unique<QCoreApplication>(argc, argv)
+                             : std::make_unique<QGuiApplication>(argc, argv);
+    switch (parsed) {
         case Parsed::kHelp:
             std::printf("%s\n%s", kUsage, kHelp);
             return kStudied;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -130,6 +131,26 @@ TEST_F(KeldraStudy, RangesThatCannotBeStudiedExitWithTwoAndSayWhy) {
         const Outcome outcome = RunCommand(Study(c.arguments));
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, c.message);
+    }
+}
+
+TEST_F(KeldraStudy, PlotIsWrittenAsSvgOrPng) {
+    struct Case {
+        const char* name;
+        std::string signature;  // what the file begins with or holds
+    };
+    const Case cases[] = {{"plot.svg", "top deflection (in)"},
+                          {"plot.png", std::string("\x89PNG", 4)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path plot = dir_ / c.name;
+        const Outcome outcome =
+            RunCommand(Study("--from 60 --to 120 --step 60 --plot " + plot.string()));
+        EXPECT_EQ(outcome.status, 0) << outcome.out;
+        std::ifstream file(plot, std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+        EXPECT_NE(content.find(c.signature), std::string::npos);
     }
 }
 
