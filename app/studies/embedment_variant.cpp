@@ -43,6 +43,8 @@ void FollowTipNodes(TGridTable& table, const NodeTable& columns, int oldTip, int
             table.deleteRowGroup(row);
             continue;
         }
+        // A row that begins at the tip (a load or spring on the tip node) stays there.
+        if (table.integer(columns.from, row) == oldTip) table.setInteger(columns.from, row, newTip);
         const int end = table.integer(last, row);
         if (end == oldTip || end > newTip) table.setInteger(last, row, newTip);
     }

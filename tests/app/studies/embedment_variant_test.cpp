@@ -49,6 +49,40 @@ TEST_F(EmbedmentVariant, StiffnessAndRestraintAtTheTipFollowIt) {
     }
 }
 
+TEST_F(EmbedmentVariant, LoadsOnTheTipAndRowsBelowTheNewTip) {
+    // The anchored example with a load on its tip node and a spring from node 36 down.
+    const QString source = m_dir.filePath(QStringLiteral("loaded.kd5d"));
+    {
+        TProjectTables tables;
+        TProgramData project(tables);
+        ASSERT_EQ(ProjectFiles::open(project, Example("tieback_specified_deflection.kd5d"),
+                                     TFileLayout::Current),
+                  QString());
+        project.options.concentratedLoads = true;
+        project.options.lateralSprings = true;
+        TGridTable& loads = tables.table(TableName::BoundCond);
+        loads.setInteger(1, 0, 40);
+        loads.setInteger(2, 0, 40);
+        TGridTable& springs = tables.table(TableName::SoilStrength);
+        springs.setRowCount(2);
+        springs.setInteger(1, 0, 0);
+        springs.setInteger(2, 0, 0);
+        springs.setInteger(1, 1, 36);
+        springs.setInteger(2, 1, 40);
+        ProjectFiles::saveAs(project, source);
+    }
+    const QString target = m_dir.filePath(QStringLiteral("variant.kd5d"));
+    WriteEmbedmentVariant(source, target, 32);
+    ASSERT_EQ(ProjectFiles::open(m_project, target, TFileLayout::Current), QString());
+    TGridTable& loads = Table(TableName::BoundCond);
+    EXPECT_EQ(loads.integer(1, 0), 32);
+    EXPECT_EQ(loads.integer(2, 0), 32);
+    TGridTable& springs = Table(TableName::SoilStrength);
+    ASSERT_TRUE(m_project.options.lateralSprings);
+    EXPECT_EQ(springs.rowCount(), 1);  // the row from node 36 lies below the new tip
+    EXPECT_EQ(springs.integer(1, 0), 0);
+}
+
 TEST_F(EmbedmentVariant, SoilProfileEndingAboveTheTipIsDeepenedByItsDeepestLayer) {
     Vary("sand_generated.kd5d", 100);  // 600 in = 50 ft
     TGridTable& layers = Table(TableName::NewSoil);
