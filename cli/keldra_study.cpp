@@ -22,8 +22,8 @@
 #include "app/run/engine_child.h"
 #include "app/studies/embedment_study.h"
 #include "app/studies/strength_study.h"
+#include "app/studies/study_tables.h"
 #include "cli/study_plot.h"
-#include "cli/study_table.h"
 
 namespace {
 
@@ -194,16 +194,16 @@ int StudyEmbedment(const Options& options, const QString& project, const QString
     const EmbedmentStudy study =
         RunEmbedmentStudy(project, folder, {*options.from, *options.to, *options.step}, run);
     if (study.cancelled) return Stopped();
-    std::fputs(keldra::cli::EmbedmentTable(study).c_str(), stdout);
+    std::fputs(EmbedmentTable(study).c_str(), stdout);
     const int status = ReportFailures(study.rows);
-    if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::EmbedmentCsv(study)))
+    if (!options.csv.empty() && !WriteFile(options.csv, EmbedmentCsv(study)))
         return Fail("cannot write " + options.csv);
     if (!options.plot.empty()) {
         const QString error =
             keldra::cli::WriteEmbedmentPlot(QString::fromStdString(options.plot), study);
         if (!error.isEmpty()) return Fail(error.toStdString());
     }
-    std::fputs(keldra::cli::CriticalEmbedmentLine(study).c_str(), stdout);
+    std::fputs(CriticalEmbedmentLine(study).c_str(), stdout);
     return status;
 }
 
@@ -212,15 +212,15 @@ int StudyStrength(const Options& options, const QString& project, const QString&
     const StrengthStudy study =
         RunStrengthStudy(project, folder, options.precision, options.maximum, run);
     if (study.cancelled) return Stopped();
-    std::fputs(keldra::cli::StrengthTable(study, options.precision).c_str(), stdout);
+    std::fputs(StrengthTable(study, options.precision).c_str(), stdout);
     const int status = ReportFailures(study.rows);
-    if (!options.csv.empty() && !WriteFile(options.csv, keldra::cli::StrengthCsv(study, options.precision)))
+    if (!options.csv.empty() && !WriteFile(options.csv, StrengthCsv(study, options.precision)))
         return Fail("cannot write " + options.csv);
     if (study.non_monotone)
         std::fputs("keldra-study: warning: closure is not monotone among the factors tried; the "
                    "factor of safety is the largest closing factor below the first failure\n",
                    stderr);
-    std::fputs(keldra::cli::FactorOfSafetyLine(study, options.precision).c_str(), stdout);
+    std::fputs(FactorOfSafetyLine(study, options.precision).c_str(), stdout);
     return status;
 }
 

@@ -1,22 +1,15 @@
-#include "cli/study_table.h"
+#include "app/studies/study_tables.h"
 
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-namespace keldra::cli {
+namespace keldra::studies {
 
 namespace {
 
 using results::Figure;
-using studies::EmbedmentRow;
-using studies::EmbedmentStudy;
-
-struct Column {
-    std::string title;  // with its unit
-    std::vector<std::string> cells;
-};
 
 std::string Length(double value) { return QString::number(value, 'g', 10).toStdString(); }
 
@@ -25,11 +18,67 @@ std::string Shown(const Figure& figure, bool csv) {
     return csv ? results::ShortestText(figure) : results::DisplayText(figure);
 }
 
-std::vector<Column> Columns(const EmbedmentStudy& study, bool csv) {
-    const std::string length = studies::LengthUnit(study.wall.units).toStdString();
+std::string Padded(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+// A CSV field quoted when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string Aligned(const std::vector<StudyColumn>& columns) {
+    std::vector<std::size_t> widths;
+    for (const StudyColumn& c : columns) {
+        std::size_t width = c.title.size();
+        for (const std::string& cell : c.cells) width = std::max(width, cell.size());
+        widths.push_back(width);
+    }
+    auto line = [&](auto cell) {
+        std::string text;
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            // The project name, last, is left-aligned and not padded.
+            text += k + 1 == columns.size() ? cell(k) : Padded(cell(k), widths[k]) + "  ";
+        }
+        return text + "\n";
+    };
+    std::string table = line([&](std::size_t k) { return columns[k].title; });
+    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
+        table += line([&](std::size_t k) { return columns[k].cells[row]; });
+    return table;
+}
+
+std::string Csv(const std::vector<StudyColumn>& columns) {
+    auto line = [&](auto cell) {
+        std::string text;
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            text += (k > 0 ? "," : "") + CsvField(cell(k));
+        return text + "\n";
+    };
+    std::string csv = line([&](std::size_t k) { return columns[k].title; });
+    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
+        csv += line([&](std::size_t k) { return columns[k].cells[row]; });
+    return csv;
+}
+
+int Decimals(double precision) {
+    return std::max(0, static_cast<int>(std::ceil(-std::log10(precision) - 1e-9)));
+}
+
+std::string Factor(double factor, double precision) {
+    return QString::number(factor, 'f', Decimals(precision)).toStdString();
+}
+
+}  // namespace
+
+std::vector<StudyColumn> EmbedmentColumns(const EmbedmentStudy& study, bool csv) {
+    const std::string length = LengthUnit(study.wall.units).toStdString();
     const std::string moment = study.units.moment.empty() ? "?" : study.units.moment;
     const std::string force = study.units.force.empty() ? "?" : study.units.force;
-    std::vector<Column> columns{{"embedment (" + length + ")", {}},
+    std::vector<StudyColumn> columns{{"embedment (" + length + ")", {}},
                                 {"wall length (" + length + ")", {}},
                                 {"closed", {}},
                                 {"iterations", {}},
@@ -55,63 +104,9 @@ std::vector<Column> Columns(const EmbedmentStudy& study, bool csv) {
     return columns;
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
-// A CSV field quoted when it holds a separator, a quote or a line break.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-std::string Aligned(const std::vector<Column>& columns) {
-    std::vector<std::size_t> widths;
-    for (const Column& c : columns) {
-        std::size_t width = c.title.size();
-        for (const std::string& cell : c.cells) width = std::max(width, cell.size());
-        widths.push_back(width);
-    }
-    auto line = [&](auto cell) {
-        std::string text;
-        for (std::size_t k = 0; k < columns.size(); ++k) {
-            // The project name, last, is left-aligned and not padded.
-            text += k + 1 == columns.size() ? cell(k) : Padded(cell(k), widths[k]) + "  ";
-        }
-        return text + "\n";
-    };
-    std::string table = line([&](std::size_t k) { return columns[k].title; });
-    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
-        table += line([&](std::size_t k) { return columns[k].cells[row]; });
-    return table;
-}
-
-std::string Csv(const std::vector<Column>& columns) {
-    auto line = [&](auto cell) {
-        std::string text;
-        for (std::size_t k = 0; k < columns.size(); ++k)
-            text += (k > 0 ? "," : "") + CsvField(cell(k));
-        return text + "\n";
-    };
-    std::string csv = line([&](std::size_t k) { return columns[k].title; });
-    for (std::size_t row = 0; row < columns.front().cells.size(); ++row)
-        csv += line([&](std::size_t k) { return columns[k].cells[row]; });
-    return csv;
-}
-
-int Decimals(double precision) {
-    return std::max(0, static_cast<int>(std::ceil(-std::log10(precision) - 1e-9)));
-}
-
-std::string Factor(double factor, double precision) {
-    return QString::number(factor, 'f', Decimals(precision)).toStdString();
-}
-
-std::vector<Column> StrengthColumns(const studies::StrengthStudy& study, double precision) {
-    std::vector<Column> columns{{"factor", {}}, {"closed", {}}, {"project", {}}};
-    for (const studies::StrengthRow& row : study.rows) {
+std::vector<StudyColumn> StrengthColumns(const StrengthStudy& study, double precision) {
+    std::vector<StudyColumn> columns{{"factor", {}}, {"closed", {}}, {"project", {}}};
+    for (const StrengthRow& row : study.rows) {
         columns[0].cells.push_back(Factor(row.factor, precision));
         columns[1].cells.push_back(row.closed ? "1" : "0");
         columns[2].cells.push_back(row.project.toStdString());
@@ -119,21 +114,21 @@ std::vector<Column> StrengthColumns(const studies::StrengthStudy& study, double 
     return columns;
 }
 
-}  // namespace
+std::string EmbedmentTable(const EmbedmentStudy& study) {
+    return Aligned(EmbedmentColumns(study, false));
+}
 
-std::string EmbedmentTable(const EmbedmentStudy& study) { return Aligned(Columns(study, false)); }
+std::string EmbedmentCsv(const EmbedmentStudy& study) { return Csv(EmbedmentColumns(study, true)); }
 
-std::string EmbedmentCsv(const EmbedmentStudy& study) { return Csv(Columns(study, true)); }
-
-std::string StrengthTable(const studies::StrengthStudy& study, double precision) {
+std::string StrengthTable(const StrengthStudy& study, double precision) {
     return Aligned(StrengthColumns(study, precision));
 }
 
-std::string StrengthCsv(const studies::StrengthStudy& study, double precision) {
+std::string StrengthCsv(const StrengthStudy& study, double precision) {
     return Csv(StrengthColumns(study, precision));
 }
 
-std::string FactorOfSafetyLine(const studies::StrengthStudy& study, double precision) {
+std::string FactorOfSafetyLine(const StrengthStudy& study, double precision) {
     if (!study.factor) return "factor of safety: below 1\n";
     return "factor of safety: " + Factor(*study.factor, precision) + "\n";
 }
@@ -141,7 +136,7 @@ std::string FactorOfSafetyLine(const studies::StrengthStudy& study, double preci
 std::string CriticalEmbedmentLine(const EmbedmentStudy& study) {
     if (!study.critical) return "critical embedment: none\n";
     return "critical embedment: " + Length(*study.critical) + " " +
-           studies::LengthUnit(study.wall.units).toStdString() + "\n";
+           LengthUnit(study.wall.units).toStdString() + "\n";
 }
 
-}  // namespace keldra::cli
+}  // namespace keldra::studies
