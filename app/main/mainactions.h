@@ -62,6 +62,7 @@ struct TMainActions {
     QAction* viewWallGeometry;
     QAction* view3D;
     QAction* resultsSummary;
+    QAction* designStudies;
 
     // Graphics
     std::array<QAction*, kGraphCount> graphs;
