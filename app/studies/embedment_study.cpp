@@ -82,14 +82,18 @@ EmbedmentStudy RunEmbedmentStudy(const QString& project, const QString& folder,
     study.wall = ReadWallGeometry(project);
     const std::vector<int> studied = StudiedIncrements(study.wall, range);
     const QString stem = QFileInfo(project).completeBaseName();
+    std::vector<QString> targets;
     std::vector<std::filesystem::path> files;
     for (int increments : studied) {
-        const QString target =
-            QDir(folder).filePath(QStringLiteral("%1-ninc%2.kd5d").arg(stem).arg(increments));
-        WriteEmbedmentVariant(project, target, increments);
-        files.emplace_back(target.toStdString());
+        targets.push_back(
+            QDir(folder).filePath(QStringLiteral("%1-ninc%2.kd5d").arg(stem).arg(increments)));
+        files.emplace_back(targets.back().toStdString());
     }
-    const std::vector<StudyRun> runs = RunStudyProjects(files, options);
+    StudyRunOptions writing = options;
+    writing.prepare = [&](std::size_t k) {
+        return WrittenOrWhyNot([&] { WriteEmbedmentVariant(project, targets[k], studied[k]); });
+    };
+    const std::vector<StudyRun> runs = RunStudyProjects(files, writing);
     std::vector<EmbedmentPoint> points;
     for (std::size_t k = 0; k < runs.size(); ++k) {
         study.rows.push_back(RowOf(runs[k], study.wall, studied[k]));

@@ -15,14 +15,18 @@ StrengthStudy RunStrengthStudy(const QString& project, const QString& folder, do
     StrengthSearch search(precision, maximum, options.jobs);
     const QString stem = QFileInfo(project).completeBaseName();
     for (std::vector<double> factors = search.Next(); !factors.empty(); factors = search.Next()) {
+        std::vector<QString> targets;
         std::vector<std::filesystem::path> files;
         for (double factor : factors) {
-            const QString target = QDir(folder).filePath(
-                QStringLiteral("%1-f%2.kd5d").arg(stem, QString::number(factor, 'g', 10)));
-            WriteStrengthVariant(project, target, factor);
-            files.emplace_back(target.toStdString());
+            targets.push_back(QDir(folder).filePath(
+                QStringLiteral("%1-f%2.kd5d").arg(stem, QString::number(factor, 'g', 10))));
+            files.emplace_back(targets.back().toStdString());
         }
-        const std::vector<StudyRun> runs = RunStudyProjects(files, options);
+        StudyRunOptions writing = options;
+        writing.prepare = [&](std::size_t k) {
+            return WrittenOrWhyNot([&] { WriteStrengthVariant(project, targets[k], factors[k]); });
+        };
+        const std::vector<StudyRun> runs = RunStudyProjects(files, writing);
         for (std::size_t k = 0; k < runs.size(); ++k) {
             if (runs[k].failure == kCancelled) study.cancelled = true;
             const bool closed = Closed(runs[k]);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/project/inouterror.h"
 #include "app/run/engine_child.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
@@ -61,6 +62,13 @@ class StudyBatch {
     }
 
     void Start(std::size_t index) {
+        if (options_.prepare) {
+            const std::string error = options_.prepare(index);
+            if (!error.empty()) {
+                Ended(index, error);
+                return;
+            }
+        }
         StudyRun& study_run = runs_[index];
         auto run = std::make_unique<PreparedRun>(OutputsOf(study_run.project), base_);
         if (!run->ready()) {
@@ -131,6 +139,15 @@ class StudyBatch {
 std::vector<StudyRun> RunStudyProjects(const std::vector<fs::path>& projects,
                                        const StudyRunOptions& options) {
     return StudyBatch(projects, options).Run();
+}
+
+std::string WrittenOrWhyNot(const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const EInOutError& error) {
+        return error.message().toStdString();
+    }
+    return {};
 }
 
 bool Closed(const StudyRun& run) {

@@ -28,6 +28,10 @@ struct StudyRunOptions {
     // starts and the running children are killed and reaped.
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(int done, int total)> progress;  // after each run that ended
+    // Makes project `index` just before its run, so that the projects are
+    // written while earlier ones run; returns why it could not (that run
+    // then fails with it), or an empty text.
+    std::function<std::string(std::size_t index)> prepare;
 };
 
 // The runs in the order of `projects`; a cancelled run has the failure
@@ -36,6 +40,10 @@ struct StudyRunOptions {
     const std::vector<std::filesystem::path>& projects, const StudyRunOptions& options);
 
 inline constexpr const char* kCancelled = "cancelled";
+
+// Calls `write`; returns the message of the EInOutError it raised, or an
+// empty text.
+[[nodiscard]] std::string WrittenOrWhyNot(const std::function<void()>& write);
 
 // Whether every problem of the run closed: converged and stopped on nothing.
 [[nodiscard]] bool Closed(const StudyRun& run);
