@@ -107,8 +107,8 @@ bool ReadNumber(const char* text, double& value) {
 }
 
 Parsed ParseOptions(int argc, char** argv, Options& options) {
-    if (argc > 1 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h"))
-        return Parsed::kHelp;
+    for (int k = 1; k < argc; ++k)
+        if (std::string(argv[k]) == "--help" || std::string(argv[k]) == "-h") return Parsed::kHelp;
     if (argc < 3) return Parsed::kUsageError;
     const std::string kind = argv[1];
     if (kind != "embedment" && kind != "strength") return Parsed::kUsageError;
@@ -116,7 +116,6 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
     options.project = argv[2];
     for (int k = 3; k < argc; ++k) {
         const std::string arg = argv[k];
-        if (arg == "--help" || arg == "-h") return Parsed::kHelp;
         if (k + 1 >= argc) return Parsed::kUsageError;
         const char* value = argv[++k];
         double number = 0.0;

@@ -1,5 +1,6 @@
 #include "app/studies/study_runs.h"
 
+#include <pthread.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,7 +40,8 @@ class StudyBatch {
         : options_(options), base_(TemporaryBase()) {
         runs_.resize(projects.size());
         for (std::size_t k = 0; k < projects.size(); ++k) runs_[k].project = projects[k];
-        sigprocmask(SIG_SETMASK, nullptr, &mask_);
+        // The children take the mask of the thread that runs the study.
+        pthread_sigmask(SIG_SETMASK, nullptr, &mask_);
     }
 
     std::vector<StudyRun> Run() {

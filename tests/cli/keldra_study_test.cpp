@@ -154,6 +154,37 @@ TEST_F(KeldraStudy, PlotIsWrittenAsSvgOrPng) {
     }
 }
 
+TEST_F(KeldraStudy, HelpAndUsage) {
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string begins;
+    };
+    const std::string program = KELDRA_BIN_DIR "/keldra-study";
+    const Case cases[] = {
+        {"--help", 0, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"embedment --help", 0, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"", 2, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"walls x.kd5d", 2, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"embedment x.kd5d --from 1 --to 2", 2, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"strength x.kd5d --jobs 0", 2, "Usage: keldra-study embedment PROJECT.kd5d"},
+        {"strength " + dir_.string() + "/none.kd5d", 2,
+         "keldra-study: no such project file: " + dir_.string() + "/none.kd5d\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const Outcome outcome = RunCommand(program + " " + c.arguments);
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.out.rfind(c.begins, 0), 0u) << outcome.out;
+    }
+    const Outcome help = RunCommand(program + " --help");
+    EXPECT_NE(help.out.find("naming the shortest studied embedment from which every longer studied "
+                            "embedment\ncloses and has a top deflection within 1 % of the top "
+                            "deflection at the longest\nstudied embedment"),
+              std::string::npos)
+        << help.out;
+}
+
 // The wall of this example is held by user p-y curves alone: no factor on
 // the soil strength weakens it.
 TEST_F(KeldraStudy, StrengthOfAWallHeldByUserCurvesReachesTheMaximum) {
