@@ -34,10 +34,8 @@ constexpr int kRunsFailed = 1;
 constexpr int kUsageOrInput = 2;
 
 constexpr const char* kUsage =
-    "Usage: keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [--jobs N]\n"
-    "                              [--csv OUT.csv] [--keep DIR] [--plot OUT.svg|OUT.png]\n"
-    "       keldra-study strength PROJECT.kd5d [--precision P] [--max M] [--jobs N]\n"
-    "                             [--csv OUT.csv] [--keep DIR]\n";
+    "Usage: keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [OPTION]...\n"
+    "  or:  keldra-study strength PROJECT.kd5d [OPTION]...\n";
 
 constexpr const char* kHelp =
     "embedment: runs the project with the wall's tip at each embedment from E1 to E2 in\n"
@@ -70,19 +68,21 @@ constexpr const char* kHelp =
     "\n"
     "Options:\n"
     "  --jobs N      run up to N projects at a time (1 to 64; 1 when not given)\n"
-    "  --precision P the precision of the factor of safety (0.01 when not given)\n"
-    "  --max M       the largest factor tried (10 when not given)\n"
+    "  --keep DIR    keep every studied project and its outputs in DIR, so that a\n"
+    "                plain keldra-run reproduces any row\n"
+    "  --precision P the precision of the factor of safety, up to 1 (strength; 0.01\n"
+    "                when not given)\n"
+    "  --max M       the largest factor tried, from 1 (strength; 10 when not given)\n"
     "  --csv FILE    write the table as CSV, its header naming the unit of each column\n"
+    "                (embedment) or the factors tried (strength)\n"
     "  --plot FILE   draw the top deflection and the largest moment against the\n"
     "                embedment, embedments that do not close marked with a red cross,\n"
     "                as SVG (FILE ending in .svg) or PNG (embedment only)\n"
-    "  --keep DIR    keep every studied project and its outputs in DIR, so that a\n"
-    "                plain keldra-run reproduces any row\n"
     "  -h, --help    print this help and exit\n"
     "\n"
     "Exit status:\n"
     "  0        the study ran (rows that do not close are results)\n"
-    "  1        a run failed and has no results\n"
+    "  1        a studied project could not be written or run and has no results\n"
     "  2        a usage error, a range that cannot be studied, or a project that\n"
     "           cannot be read\n"
     "  128 + N  signal N (SIGINT or SIGTERM) stopped the study\n";

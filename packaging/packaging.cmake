@@ -28,6 +28,8 @@ set(keldra-run_NAME "run the KELDRA engine on retaining-wall projects")
 if(TARGET keldra-project)
   list(APPEND keldra_tools keldra-project)
   set(keldra-project_NAME "check and convert KELDRA project data files")
+  list(APPEND keldra_tools keldra-study)
+  set(keldra-study_NAME "design studies from many runs of varied KELDRA projects")
 endif()
 
 install(TARGETS KeldraApp ${keldra_tools} RUNTIME DESTINATION ${KELDRA_PROGRAM_DIR})
