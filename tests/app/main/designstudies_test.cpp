@@ -37,18 +37,20 @@ TDesignStudiesWindow* openWindow(TMainFormFixture& f, const QString& example) {
     return child == nullptr ? nullptr : qobject_cast<TDesignStudiesWindow*>(child->widget());
 }
 
+void runEmbedmentStudy(TDesignStudiesWindow& window, const QStringList& range) {
+    for (int k = 0; k < range.size(); ++k) window.field(k).setText(range[k]);
+    window.runButton().click();
+    EXPECT_TRUE(window.cancelButton().isEnabled());
+    EXPECT_TRUE(waitUntilDone(window));
+}
+
 }  // namespace
 
-TEST(DesignStudiesWindow, EmbedmentStudyFillsTheTableAndCopiesIt) {
+TEST(DesignStudiesWindow, EmbedmentStudyFillsTheTableCopiesItAndOpensAStudiedProject) {
     TMainFormFixture f(QCoreApplication::applicationDirPath());
     TDesignStudiesWindow* window = openWindow(f, "sand_generated.kd5d");
     ASSERT_NE(window, nullptr);
-    window->field(0).setText("60");
-    window->field(1).setText("120");
-    window->field(2).setText("30");
-    window->runButton().click();
-    EXPECT_TRUE(window->cancelButton().isEnabled());
-    ASSERT_TRUE(waitUntilDone(*window));
+    runEmbedmentStudy(*window, {"60", "120", "30"});
     ASSERT_EQ(window->table().rowCount(), 3);
     EXPECT_EQ(window->table().item(2, 0)->text(), "120");
     EXPECT_EQ(window->table().item(2, 9)->text(), "sand_generated-ninc50.kd5d");
@@ -56,17 +58,19 @@ TEST(DesignStudiesWindow, EmbedmentStudyFillsTheTableAndCopiesIt) {
     EXPECT_TRUE(QFile::exists(window->studyFolder() + "/sand_generated-ninc50.kd5o"));
     window->copyTable();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("embedment (in)\twall length (in)\t"));
+
+    const QString studied = window->studyFolder() + "/sand_generated-ninc50.kd5d";
+    emit window->table().cellDoubleClicked(2, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.form->session().fileName(), studied);
+    EXPECT_EQ(f.form->session().project().wall.increments, 50);
 }
 
 TEST(DesignStudiesWindow, BadRangeAndCancelSayWhatHappened) {
     TMainFormFixture f(QCoreApplication::applicationDirPath());
     TDesignStudiesWindow* window = openWindow(f, "sand_generated.kd5d");
     ASSERT_NE(window, nullptr);
-    window->field(0).setText("120");
-    window->field(1).setText("60");
-    window->field(2).setText("30");
-    window->runButton().click();
-    ASSERT_TRUE(waitUntilDone(*window));
+    runEmbedmentStudy(*window, {"120", "60", "30"});
     EXPECT_EQ(window->verdict().text(),
               "the range is empty: --from 120 in is greater than --to 60 in");
 
