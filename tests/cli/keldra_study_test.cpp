@@ -1,7 +1,10 @@
 // keldra-study as a user runs it: its rows against plain keldra-run runs of
 // the projects it kept, and the errors of ranges it cannot study.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +13,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/results/results_summary.h"
@@ -183,6 +187,59 @@ TEST_F(KeldraStudy, HelpAndUsage) {
                             "deflection at the longest\nstudied embedment"),
               std::string::npos)
         << help.out;
+}
+
+// The scripted engine waits to be killed on a project titled "sleep".
+TEST_F(KeldraStudy, InterruptKillsTheRunsInProgressAndRemovesTheirFolders) {
+    const fs::path bin = dir_ / "bin", tmp = dir_ / "tmp", project = dir_ / "sleep.kd5d";
+    fs::create_directories(bin);
+    fs::create_directories(tmp);
+    fs::copy_file(KELDRA_BIN_DIR "/keldra-study", bin / "keldra-study");
+    fs::copy_file(KELDRA_SCRIPTED_ENGINE, bin / "libKeldraEngine.so");
+    {
+        std::ifstream in(KELDRA_SOURCE_DIR "/examples/sand_generated.kd5d");
+        std::ofstream out(project);
+        std::string line;
+        std::getline(in, line);
+        out << "sleep\n" << in.rdbuf();
+    }
+    const fs::path log = dir_ / "log.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("TMPDIR", tmp.c_str(), 1);
+        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        const std::string program = (bin / "keldra-study").string(), file = project.string();
+        execl(program.c_str(), program.c_str(), "embedment", file.c_str(), "--from", "60", "--to",
+              "120", "--step", "30", "--jobs", "2", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ASSERT_GT(pid, 0);
+    // Two runs at a time: wait until both engines are waiting.
+    std::vector<pid_t> engines;
+    for (int k = 0; k < 1000 && engines.size() < 2; ++k) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        engines.clear();
+        for (const fs::directory_entry& run : fs::directory_iterator(tmp))
+            if (std::ifstream started(run.path() / "started"); started) {
+                pid_t engine = 0;
+                if (started >> engine) engines.push_back(engine);
+            }
+    }
+    ASSERT_EQ(engines.size(), 2u);
+    kill(pid, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+    std::ifstream in(log);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("keldra-study: stopped by signal 2; the runs in progress were ended\n"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(fs::is_empty(tmp)) << "run folders left behind";
+    for (pid_t engine : engines) EXPECT_NE(kill(engine, 0), 0) << "engine " << engine << " lives";
 }
 
 // The wall of this example is held by user p-y curves alone: no factor on
