@@ -77,7 +77,9 @@ class StudyBatch {
             Ended(index, run->error());
             return;
         }
-        EngineChild child = StartEngineChild(run->folder(), options_.library, mask_);
+        // The progress lines of many runs at once would say nothing.
+        EngineChild child =
+            StartEngineChild(run->folder(), options_.library, mask_, EngineOutput::kDiscarded);
         if (!child.error.empty()) {
             Ended(index, child.error);
             return;
