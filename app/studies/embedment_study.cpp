@@ -53,10 +53,10 @@ EmbedmentRow RowOf(const StudyRun& run, const WallGeometry& wall, int increments
 }  // namespace
 
 std::vector<int> StudiedIncrements(const WallGeometry& wall, const EmbedmentRange& range) {
-    if (!(range.step > 0.0)) throw std::invalid_argument("--step must be greater than 0");
+    if (!(range.step > 0.0)) throw std::invalid_argument("the step must be greater than 0");
     if (range.from > range.to)
-        throw std::invalid_argument("the range is empty: --from " + Length(range.from, wall) +
-                                    " is greater than --to " + Length(range.to, wall));
+        throw std::invalid_argument("the range is empty: it starts at " + Length(range.from, wall) +
+                                    " and ends at " + Length(range.to, wall));
     std::vector<int> studied;
     const auto count = static_cast<long>(std::floor((range.to - range.from) / range.step + 1e-9));
     for (long k = 0; k <= count; ++k) {

@@ -124,8 +124,8 @@ TEST_F(KeldraStudy, RangesThatCannotBeStudiedExitWithTwoAndSayWhy) {
     };
     const Case cases[] = {
         {"--from 120 --to 60 --step 30",
-         "keldra-study: the range is empty: --from 120 in is greater than --to 60 in\n"},
-        {"--from 60 --to 120 --step 0", "keldra-study: --step must be greater than 0\n"},
+         "keldra-study: the range is empty: it starts at 120 in and ends at 60 in\n"},
+        {"--from 60 --to 120 --step 0", "keldra-study: the step must be greater than 0\n"},
         {"--from -30 --to 60 --step 30",
          "keldra-study: embedment -30 in does not reach below the excavation at 180 in\n"},
         {"--from 60 --to 2400 --step 2340",

@@ -72,7 +72,7 @@ TEST(DesignStudiesWindow, BadRangeAndCancelSayWhatHappened) {
     ASSERT_NE(window, nullptr);
     runEmbedmentStudy(*window, {"120", "60", "30"});
     EXPECT_EQ(window->verdict().text(),
-              "the range is empty: --from 120 in is greater than --to 60 in");
+              "the range is empty: it starts at 120 in and ends at 60 in");
 
     window->study().setCurrentIndex(1);  // strength
     window->runButton().click();

@@ -106,9 +106,9 @@ TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
         const char* message;
     };
     const Case cases[] = {
-        {{100, 60, 10}, "the range is empty: --from 100 in is greater than --to 60 in"},
-        {{60, 100, 0}, "--step must be greater than 0"},
-        {{60, 100, -5}, "--step must be greater than 0"},
+        {{100, 60, 10}, "the range is empty: it starts at 100 in and ends at 60 in"},
+        {{60, 100, 0}, "the step must be greater than 0"},
+        {{60, 100, -5}, "the step must be greater than 0"},
         {{0, 100, 10}, "embedment 0 in does not reach below the excavation at 180 in"},
         {{-30, 100, 10}, "embedment -30 in does not reach below the excavation at 180 in"},
         {{2000, 2300, 300},
