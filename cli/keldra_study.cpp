@@ -75,7 +75,8 @@ constexpr const char* kHelp =
     "                plain keldra-run reproduces any row\n"
     "  --precision P the precision of the factor of safety, up to 1 (strength; 0.01\n"
     "                when not given)\n"
-    "  --max M       the largest factor tried, from 1 (strength; 10 when not given)\n"
+    "  --max M       the largest factor tried, from 1 to 1000 (strength; 10 when not\n"
+    "                given)\n"
     "  --csv FILE    write the table as CSV, its header naming the unit of each column\n"
     "                (embedment) or the factors tried (strength)\n"
     "  --plot FILE   draw the top deflection and the largest moment against the\n"
@@ -136,9 +137,9 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             options.to = number;
         } else if (arg == "--step") {
             options.step = number;
-        } else if (arg == "--precision" && number > 0.0 && number <= 1.0) {
+        } else if (arg == "--precision") {
             options.precision = number;
-        } else if (arg == "--max" && number >= 1.0) {
+        } else if (arg == "--max") {
             options.maximum = number;
         } else if (arg == "--jobs" && number >= 1 && number <= 64 && number == int(number)) {
             options.jobs = static_cast<int>(number);

@@ -53,25 +53,36 @@ EmbedmentRow RowOf(const StudyRun& run, const WallGeometry& wall, int increments
 }  // namespace
 
 std::vector<int> StudiedIncrements(const WallGeometry& wall, const EmbedmentRange& range) {
-    if (!(range.step > 0.0)) throw std::invalid_argument("the step must be greater than 0");
+    if (!(range.step > 0.0) || !std::isfinite(range.step))
+        throw std::invalid_argument("the step must be greater than 0");
+    if (!std::isfinite(range.from) || !std::isfinite(range.to))
+        throw std::invalid_argument("the range must be given by finite numbers");
     if (range.from > range.to)
         throw std::invalid_argument("the range is empty: it starts at " + Length(range.from, wall) +
                                     " and ends at " + Length(range.to, wall));
     std::vector<int> studied;
-    const auto count = static_cast<long>(std::floor((range.to - range.from) / range.step + 1e-9));
-    for (long k = 0; k <= count; ++k) {
+    const double steps = std::floor((range.to - range.from) / range.step + 1e-9);
+    // From one number of increments straight to the first step beyond it, so
+    // that a step far below the increment length costs nothing.
+    for (double k = 0; k <= steps;) {
         const double embedment = range.from + k * range.step;
-        const int increments = wall.IncrementsFor(embedment);
-        if (wall.Embedment(increments) <= 0.0)
+        const double increments = std::round((wall.excavation + embedment) / wall.increment_length);
+        if (increments > kMaxIncrements)
+            throw std::invalid_argument("embedment " + Length(embedment, wall) + " needs " +
+                                        QString::number(increments, 'g', 10).toStdString() +
+                                        " increments; the engine holds at most " +
+                                        std::to_string(kMaxIncrements));
+        const int n = wall.IncrementsFor(embedment);
+        if (wall.Embedment(n) <= 0.0)
             throw std::invalid_argument("embedment " + Length(embedment, wall) +
                                         " does not reach below the excavation at " +
                                         Length(wall.excavation, wall));
-        if (increments > kMaxIncrements)
-            throw std::invalid_argument("embedment " + Length(embedment, wall) + " needs " +
-                                        std::to_string(increments) +
-                                        " increments; the engine holds at most " +
-                                        std::to_string(kMaxIncrements));
-        if (studied.empty() || studied.back() != increments) studied.push_back(increments);
+        studied.push_back(n);
+        const double beyond = ((n + 0.5) * wall.increment_length - wall.excavation - range.from) /
+                              range.step;
+        k = std::max(k + 1, std::ceil(beyond));
+        // Rounding at the boundary may land the step on the same number again.
+        while (k <= steps && wall.IncrementsFor(range.from + k * range.step) == n) ++k;
     }
     return studied;
 }

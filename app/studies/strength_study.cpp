@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "app/studies/strength_search.h"
 #include "app/studies/strength_variant.h"
@@ -11,6 +13,11 @@ namespace keldra::studies {
 
 StrengthStudy RunStrengthStudy(const QString& project, const QString& folder, double precision,
                                double maximum, const StudyRunOptions& options) {
+    if (!(precision > 0.0 && precision <= 1.0))
+        throw std::invalid_argument("the precision must be greater than 0 and at most 1");
+    if (!(maximum >= 1.0 && maximum <= kLargestFactor))
+        throw std::invalid_argument("the largest factor must be from 1 to " +
+                                    std::to_string(static_cast<int>(kLargestFactor)));
     StrengthStudy study;
     StrengthSearch search(precision, maximum, options.jobs);
     const QString stem = QFileInfo(project).completeBaseName();

@@ -24,8 +24,12 @@ struct StrengthStudy {
     bool cancelled = false;
 };
 
+// Beyond it the soil has hardly any strength left to divide.
+inline constexpr double kLargestFactor = 1000.0;
+
 // Writes the studied projects into `folder` and runs them, a round of
-// `options.jobs` factors at a time. Raises EInOutError.
+// `options.jobs` factors at a time. Raises std::invalid_argument for a
+// precision outside (0, 1] or a largest factor outside [1, 1000].
 [[nodiscard]] StrengthStudy RunStrengthStudy(const QString& project, const QString& folder,
                                              double precision, double maximum,
                                              const StudyRunOptions& options);

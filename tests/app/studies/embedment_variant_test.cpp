@@ -109,6 +109,7 @@ TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
         {{100, 60, 10}, "the range is empty: it starts at 100 in and ends at 60 in"},
         {{60, 100, 0}, "the step must be greater than 0"},
         {{60, 100, -5}, "the step must be greater than 0"},
+        {{60, 1e308 * 10, 10}, "the range must be given by finite numbers"},
         {{0, 100, 10}, "embedment 0 in does not reach below the excavation at 180 in"},
         {{-30, 100, 10}, "embedment -30 in does not reach below the excavation at 180 in"},
         {{2000, 2300, 300},
@@ -130,6 +131,11 @@ TEST(EmbedmentRange, EmbedmentsAreRoundedToWholeIncrementsAndStudiedOnce) {
                             .excavation = 180.0};
     EXPECT_EQ(StudiedIncrements(wall, {60, 80, 4}), (std::vector<int>{40, 41, 42, 43}));
     EXPECT_EQ(StudiedIncrements(wall, {2000, 2262, 1000}), (std::vector<int>{363}));
+    // A step far below the increment length studies each number of increments once, at once.
+    const std::vector<int> fine = StudiedIncrements(wall, {6, 2262, 1e-9});
+    ASSERT_EQ(fine.size(), 407u - 31u + 1u);
+    EXPECT_EQ(fine.front(), 31);
+    EXPECT_EQ(fine.back(), 407);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <stdexcept>
 
 #include "app/project/filelayout.h"
 #include "app/project/programdata.h"
@@ -73,6 +74,31 @@ TEST(StrengthStudy, SandWeakenedToJustAboveFailureHasAFactorCloseToOne) {
         if (!c.low) continue;
         EXPECT_GE(*study.factor, *c.low - 1e-9);
         EXPECT_LE(*study.factor, *c.high + 1e-9);
+    }
+}
+
+TEST(StrengthStudy, PrecisionAndLargestFactorOutsideTheirRangesSayWhy) {
+    const QTemporaryDir dir;
+    struct Case {
+        double precision, maximum;
+        const char* message;
+    };
+    const Case cases[] = {
+        {0.0, 10.0, "the precision must be greater than 0 and at most 1"},
+        {-0.1, 10.0, "the precision must be greater than 0 and at most 1"},
+        {1.5, 10.0, "the precision must be greater than 0 and at most 1"},
+        {0.01, 0.5, "the largest factor must be from 1 to 1000"},
+        {0.01, 1e6, "the largest factor must be from 1 to 1000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            (void)RunStrengthStudy(Example("sand_generated.kd5d"), dir.path(), c.precision,
+                                   c.maximum, TwoJobs());
+            ADD_FAILURE() << "no error";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
     }
 }
 
