@@ -53,6 +53,8 @@ EmbedmentRow RowOf(const StudyRun& run, const WallGeometry& wall, int increments
 }  // namespace
 
 std::vector<int> StudiedIncrements(const WallGeometry& wall, const EmbedmentRange& range) {
+    if (!(wall.increment_length > 0.0) || !std::isfinite(wall.increment_length))
+        throw std::invalid_argument("the project's increment length must be greater than 0");
     if (!(range.step > 0.0) || !std::isfinite(range.step))
         throw std::invalid_argument("the step must be greater than 0");
     if (!std::isfinite(range.from) || !std::isfinite(range.to))
