@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <future>
 #include <map>
 #include <memory>
 #include <thread>
@@ -53,6 +54,7 @@ class StudyBatch {
             }
             while (next < runs_.size() && static_cast<int>(running_.size()) < options_.jobs)
                 Start(next++);
+            PrepareAhead(next);
             if (!ReapOne()) std::this_thread::sleep_for(kPollInterval);
         }
         return std::move(runs_);
@@ -63,9 +65,20 @@ class StudyBatch {
         return options_.cancel != nullptr && options_.cancel->load();
     }
 
+    // The projects of the next runs are made on threads of their own while
+    // the runs go on: making a project waits mostly on the disk.
+    void PrepareAhead(std::size_t next) {
+        if (!options_.prepare) return;
+        for (std::size_t k = next; k < runs_.size() && k < next + options_.jobs; ++k)
+            if (!preparing_.contains(k))
+                preparing_.emplace(k, std::async(std::launch::async, options_.prepare, k));
+    }
+
     void Start(std::size_t index) {
-        if (options_.prepare) {
-            const std::string error = options_.prepare(index);
+        PrepareAhead(index);
+        if (const auto it = preparing_.find(index); it != preparing_.end()) {
+            const std::string error = it->second.get();
+            preparing_.erase(it);
             if (!error.empty()) {
                 Ended(index, error);
                 return;
@@ -135,6 +148,8 @@ class StudyBatch {
     sigset_t mask_{};
     std::vector<StudyRun> runs_;
     std::map<pid_t, Running> running_;
+    // Waited for when the batch ends, as the futures of std::async are.
+    std::map<std::size_t, std::future<std::string>> preparing_;
     int done_ = 0;
 };
 

@@ -28,9 +28,9 @@ struct StudyRunOptions {
     // starts and the running children are killed and reaped.
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(int done, int total)> progress;  // after each run that ended
-    // Makes project `index` just before its run, so that the projects are
-    // written while earlier ones run; returns why it could not (that run
-    // then fails with it), or an empty text.
+    // Makes project `index` before its run, on a thread of its own while
+    // earlier ones run (up to `jobs` ahead, so calls may overlap); returns
+    // why it could not (that run then fails with it), or an empty text.
     std::function<std::string(std::size_t index)> prepare;
 };
 

@@ -60,5 +60,25 @@ TEST(StudyRuns, ARunThatFailsSaysWhyAndTheOthersRun) {
     EXPECT_FALSE(Closed(runs[0]));  // its outputs are no report
 }
 
+TEST(StudyRuns, ProjectsAreMadeBeforeTheirRunsAndOneThatCannotBeMadeFailsItsRun) {
+    const QTemporaryDir dir;
+    std::vector<std::filesystem::path> projects;
+    for (int k = 0; k < 4; ++k)
+        projects.emplace_back(dir.filePath(QStringLiteral("p%1.kd5d").arg(k)).toStdString());
+    const StudyRunOptions options{
+        .jobs = 2, .library = KELDRA_SCRIPTED_ENGINE, .prepare = [&](std::size_t k) {
+            if (k == 1) return std::string("cannot write p1.kd5d");
+            std::ofstream(projects[k]) << "return 0\n";
+            return std::string();
+        }};
+    const std::vector<StudyRun> runs = RunStudyProjects(projects, options);
+    ASSERT_EQ(runs.size(), 4u);
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(runs[k].ran, k != 1);
+        EXPECT_EQ(runs[k].failure, k == 1 ? "cannot write p1.kd5d" : "");
+    }
+}
+
 }  // namespace
 }  // namespace keldra::studies
