@@ -6,20 +6,22 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 # Rebuilds of unchanged sources (other worktrees, CI on the same machine) come from the cache.
+# Warnings fail the build.
+STRICT     := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps build asan-build fuzz-build fuzz run test bench package package-test clean
+.PHONY: deps format-check build asan-build fuzz-build fuzz run test bench package package-test clean
 
 deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(STRICT) $(LAUNCHER) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Engine, runner and engine tests under AddressSanitizer + UndefinedBehaviorSanitizer.
 asan-build: deps
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) \
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(STRICT) $(LAUNCHER) \
 	    -DKELDRA_SANITIZE=ON -DKELDRA_BUILD_APP=OFF -DKELDRA_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
@@ -27,7 +29,7 @@ asan-build: deps
 # UndefinedBehaviorSanitizer; each test runs one target for FUZZ_SECONDS seconds.
 fuzz-build: deps
 	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT) $(LAUNCHER) \
 	    -DKELDRA_FUZZ=ON -DKELDRA_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
@@ -37,7 +39,11 @@ fuzz: fuzz-build
 run: build
 	@bash scripts/run-examples.sh $(BUILD)/bin
 
-test: build asan-build
+# Every C and C++ source in the house style of .clang-format.
+format-check: deps
+	@bash scripts/check-format.sh
+
+test: format-check build asan-build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz

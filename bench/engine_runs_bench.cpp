@@ -2,17 +2,22 @@
 // libKeldraEngine.so, call IKELDRA(6) on a names file in the current
 // directory, unload. The run directory is memory-backed (/dev/shm) when the
 // machine has one, so the figures show the engine rather than the disk.
+// A yardstick of plain C formatting runs beside them, so that a run's time
+// can be read against it from one and the same session.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <keldra/ikeldra.h>
 #include <keldra/version.h>
 #include <unistd.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/run/engine_names.h"
 
@@ -97,6 +102,34 @@ void BM_LongWallSixtyCurves(benchmark::State& state) {
     RunProject(state, LongWallWithSixtyCurves());
 }
 BENCHMARK(BM_LongWallSixtyCurves)->Unit(benchmark::kMillisecond);
+
+// The yardstick the runs are measured against: 63,000 numbers formatted one
+// by one with snprintf("%12.3E") and written to a file in the same kind of
+// folder, six to a line, as plain C formatting would do it.
+void BM_SnprintfYardstick(benchmark::State& state) {
+    constexpr int kNumbers = 63000, kPerLine = 6;
+    std::vector<double> values(kNumbers);
+    for (int k = 0; k < kNumbers; ++k) {
+        values[k] = (k % 2 == 0 ? 1.0 : -1.0) * std::pow(10.0, k % 13 - 6) * (1.0 + k * 1e-5);
+    }
+    RunDirectory dir("");
+    const std::string path = (dir.path() / "yardstick.txt").string();
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "w");
+        if (file == nullptr) {
+            state.SkipWithError("cannot create the yardstick file");
+            break;
+        }
+        char text[32];
+        for (int k = 0; k < kNumbers; ++k) {
+            const int n = std::snprintf(text, sizeof text, "%12.3E", values[k]);
+            std::fwrite(text, 1, static_cast<std::size_t>(n), file);
+            if (k % kPerLine == kPerLine - 1) std::fputc('\n', file);
+        }
+        benchmark::DoNotOptimize(std::fclose(file));
+    }
+}
+BENCHMARK(BM_SnprintfYardstick)->Unit(benchmark::kMillisecond);
 
 void RegisterExamples() {
     const fs::path examples = fs::path(KELDRA_SOURCE_DIR) / "examples";

@@ -18,6 +18,7 @@
 #include "engine/report_preamble.h"
 #include "engine/run_stop.h"
 #include "engine/solver.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -28,11 +29,10 @@ constexpr int kEndLineWidth = 49;
 
 // Unit labels: English and SI set their own, any other system keeps the
 // previous problem's labels (the generic F and L ones in a first problem).
-// Water weighs 9.81 kN/m3 in SI units, 0.036 lb/in3 otherwise.
 void SetProblemUnits(EngineState& s) {
-    if (s.control.KUNIT == 1) SetUnitLabels(s.labels, 1);
-    if (s.control.KUNIT == 2) SetUnitLabels(s.labels, -1);
-    s.GAMW = s.control.KUNIT == 2 ? 9.81 : 0.036;
+    if (s.control.KUNIT == kEnglishUnits) SetUnitLabels(s.labels, 1);
+    if (s.control.KUNIT == kSIUnits) SetUnitLabels(s.labels, -1);
+    s.GAMW = UnitWeightOfWater(s.control.KUNIT);
 }
 
 Step ReadInputGroups(EngineState& s, FreeFormatReader& in) {

@@ -13,6 +13,7 @@
 #include "engine/run_stop.h"
 #include "engine/surcharge.h"
 #include "engine/torval_file.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int kTrapezoidal = 3;          // KOUTPT of anchored walls
 constexpr double kNetForceFloor = 1e-5;  // a smaller net active force counts as negative
-
-double UnitWeightOfWater(int KUNIT) { return KUNIT == 2 ? 9.81 : 0.036; }
 
 constexpr const char* kDebugFileName = "debug.dat";
 
@@ -84,7 +83,8 @@ Step TabulateAndWrite(EngineState& s, const SublayerTable& table) {
                                 soil.ZWB,  soil.ZWE,     soil.QSURF,
                                 soil.FMOD, s.GAMW,       pointsPerLength};
     if (!BuildPressureTable(table, in, s.ep))
-        return StopRun(s, "     ERROR STOP -- MORE THAN 2000 EARTH PRESSURE POINTS");
+        return StopRun(
+            s, "     ERROR STOP -- " + MoreThan(kMaxPressurePoints, "EARTH PRESSURE POINTS"));
     if (s.control.KOUTPT == kTrapezoidal && ShapeForAnchoredWall(s, pointsPerLength) == Step::kStop)
         return Step::kStop;
 
@@ -107,7 +107,8 @@ Step GenerateEarthPressure(EngineState& s) {
 
     SublayerTable table = BuildSublayers(s.soil, s.grid.HFREE);
     WriteSoilInformation(s.files.report, table, s.labels.code);
-    if (table.overflow) return StopRun(s, "     ERROR STOP -- MORE THAN 20 SOIL SUBLAYERS");
+    if (table.overflow)
+        return StopRun(s, "     ERROR STOP -- " + MoreThan(kMaxSublayers, "SOIL SUBLAYERS"));
     if (table.IEXC == 0)
         return StopRun(s, "     ERROR STOP -- THE SOIL LAYERS DO NOT REACH THE EXCAVATION LEVEL");
 

@@ -5,6 +5,7 @@
 
 #include "engine/earth_pressure_coefficients.h"
 #include "engine/surcharge.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -79,8 +80,8 @@ void SetPoint(EarthPressureTable& ep, int k, double z, const PointPressure& p) {
 }  // namespace
 
 double PressurePointsPerLength(int KUNIT, double H) {
-    if (KUNIT == 1) return 1;
-    if (KUNIT == 2) return 20;
+    if (KUNIT == kEnglishUnits) return 1;
+    if (KUNIT == kSIUnits) return 20;
     return H > 0 ? kGenericPointsPerIncrement / H : 1;
 }
 

@@ -1,7 +1,9 @@
 // One line of fixed-layout text in the report notation: nX blanks, literal
-// text, In / In.m integers, Fw.d fixed, Ew.d exponent, Gw.d general, An text.
-// A value too wide for its field fills the field with asterisks. The line
-// lives in a fixed buffer; nothing is allocated.
+// text, In / In.m integers, Fw.d fixed, Ew.d exponent, Gw.d general, An text,
+// and the free-format values of the plot data and scratch files (an integer
+// or a d.dddE+xx real in as many columns as it needs). A value too wide for
+// its field fills the field with asterisks. The line lives in a fixed buffer;
+// nothing is allocated.
 //
 //   FixedLine().X(6).Text("NUMBER OF INCREMENTS   = ").I(3, NINC).WriteTo(report);
 #pragma once
@@ -23,6 +25,8 @@ class FixedLine {
     FixedLine& E(int w, int d, double value);         // Ew.d: 0.ddddE+xx
     FixedLine& G(int w, int d, double value);         // Gw.d
     FixedLine& A(int n, std::string_view text);       // An: first n characters, blank padded
+    FixedLine& Integer(long long value);              // free format: -ddd
+    FixedLine& Scientific(int d, double value);       // free format: -d.ddddE+xx, d decimals
 
     std::string_view View() const { return {buffer_, static_cast<std::size_t>(length_)}; }
 
@@ -31,9 +35,16 @@ class FixedLine {
 
   private:
     void Append(std::string_view text);
-    void Stars(int w);
+    FixedLine& Fill(int n, char c);  // n copies of c
+    // Where a field of at most n characters is written: in place at the end
+    // of the line when it has room, else in `aside` for a clipped Append.
+    char* Tail(std::size_t n, char* aside);
+    // Takes the field written from `out` (returned by Tail) to `end`.
+    FixedLine& Commit(const char* out, const char* end, const char* aside);
+    // The text from begin to end right-aligned in w columns, or w asterisks.
+    FixedLine& RightAligned(int w, const char* begin, const char* end);
 
-    char buffer_[kCapacity + 1] = {};
+    char buffer_[kCapacity];
     int length_ = 0;
 };
 

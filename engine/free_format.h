@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string_view>
 
 namespace keldra {
 
@@ -17,7 +18,9 @@ enum class ReadFailure { kNone, kNotANumber, kEndOfFile };
 
 class FreeFormatReader {
   public:
-    // `name` is the file's name in messages (not owned; must outlive the reader).
+    // `name` is the file's name in messages (not owned; must outlive the
+    // reader). The reader reads ahead a block at a time: nothing else reads
+    // the file while it is in use.
     FreeFormatReader(std::FILE* file, const char* name);
 
     // One read of the values given, in order: int& or double& arguments.
@@ -39,12 +42,16 @@ class FreeFormatReader {
 
   private:
     static constexpr int kTokenCapacity = 64;
+    static constexpr int kBlockSize = 16 * 1024;  // the file is read a block at a time
 
     void StartRead();
     [[nodiscard]] bool Value(int& value);
     [[nodiscard]] bool Value(double& value);
-    // The next value's text; false at the end of the file.
-    [[nodiscard]] bool NextToken(char* token, int& token_line);
+    // The next value's text in `token` (kTokenCapacity + 1 chars); empty at
+    // the end of the file.
+    [[nodiscard]] std::string_view NextToken(char* token, int& token_line);
+    // The next block of the file; false at its end.
+    [[nodiscard]] bool Refill();
     int Get();
     bool Fail(ReadFailure failure, int line);
 
@@ -54,6 +61,8 @@ class FreeFormatReader {
     bool at_line_start_ = true;  // nothing of the current line consumed yet
     ReadFailure failure_ = ReadFailure::kNone;
     int failure_line_ = 0;
+    int next_ = 0, end_ = 0;  // the unread part of block_
+    char block_[kBlockSize];
 };
 
 }  // namespace keldra

@@ -7,6 +7,7 @@
 namespace keldra {
 
 inline constexpr const char* kSoilDataFileName = "SOILDATA";
+inline constexpr int kSoilDataDecimals = 10;  // SOILDATA reals: d.ddddddddddE+xx
 
 // Generated earth pressure (KOUTPT 2 triangular, 3 trapezoidal): writes the
 // report sections and TORVAL.001 (closed on return), and leaves SIGVEXC.

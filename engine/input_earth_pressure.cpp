@@ -11,6 +11,7 @@
 #include "engine/run_stop.h"
 #include "engine/surcharge.h"
 #include "engine/torval_file.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
@@ -46,7 +47,8 @@ Step ReadUserTable(EngineState& s, FreeFormatReader& in) {
     int n = 0;
     if (!in.Read(n)) return StopOnReadFailure(s, in);
     if (n < 0) return StopRun(s, kNegativeCount);
-    if (n > kMaxPressurePoints) return StopTooMuchData(s, "MORE THAN 2000 EARTH PRESSURE POINTS");
+    if (n > kMaxPressurePoints)
+        return StopTooMuchData(s, MoreThan(kMaxPressurePoints, "EARTH PRESSURE POINTS"));
     ep.count = n;
     const double H = s.grid.H;
     for (int k = 1; k <= n; ++k) {
@@ -87,7 +89,7 @@ Step ReadTorval(EngineState& s) {
     } else if (n < 0) {
         step = StopRun(s, kNegativeCount);
     } else if (n > kMaxPressurePoints) {
-        step = StopTooMuchData(s, "MORE THAN 2000 EARTH PRESSURE POINTS");
+        step = StopTooMuchData(s, MoreThan(kMaxPressurePoints, "EARTH PRESSURE POINTS"));
     } else {
         ep.count = n;
         for (int k = 1; k <= n; ++k) {
@@ -130,7 +132,7 @@ Step ReadGenerated(EngineState& s, FreeFormatReader& in) {
 
 bool IsEchoedPressurePoint(int k, int n, int KUNIT) {
     constexpr int kEchoAllUpTo = 50;
-    const int step = n > kEchoAllUpTo ? (KUNIT == 1 ? 6 : 4) : 1;
+    const int step = n > kEchoAllUpTo ? (KUNIT == kEnglishUnits ? 6 : 4) : 1;
     return (k - 1) % step == 0 || k == n;
 }
 

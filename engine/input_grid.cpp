@@ -9,7 +9,7 @@ Step ReadGrid(EngineState& s, FreeFormatReader& in) {
     WallGrid& g = s.grid;
     if (!in.Read(g.NINC, g.H, g.WMAX, g.TOL, g.HFREE, g.width)) return StopOnReadFailure(s, in);
     if (g.NINC > kMaxIncrements) {
-        return StopTooMuchData(s, "THE WALL HAS MORE THAN 407 INCREMENTS");
+        return StopTooMuchData(s, "THE WALL HAS " + MoreThan(kMaxIncrements, "INCREMENTS"));
     }
     if (g.NINC < 1 || !(g.H > 0.0)) {
         return StopRun(s, "     ERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT OF POSITIVE LENGTH");

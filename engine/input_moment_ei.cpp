@@ -8,13 +8,14 @@ namespace keldra {
 
 Step ReadMomentEI(EngineState& s, FreeFormatReader& in) {
     const int NMEI = s.control.NMEI;
-    if (NMEI > kMaxMomentEiSets) return StopTooMuchData(s, "MORE THAN 20 MOMENT-EI SETS");
+    if (NMEI > kMaxMomentEiSets)
+        return StopTooMuchData(s, MoreThan(kMaxMomentEiSets, "MOMENT-EI SETS"));
     MomentEiSets& sets = s.mei;
     for (int k = 1; k <= NMEI; ++k) {
         int first = 0, last = 0, points = 0;
         if (!in.Read(first, last, points)) return StopOnReadFailure(s, in);
         if (points > kMaxMomentEiPoints) {
-            return StopTooMuchData(s, "MORE THAN 100 POINTS IN A MOMENT-EI SET");
+            return StopTooMuchData(s, MoreThan(kMaxMomentEiPoints, "POINTS IN A MOMENT-EI SET"));
         }
         if (points < 2) return StopRun(s, "     ERROR -- A MOMENT-EI SET NEEDS AT LEAST 2 POINTS");
         if (last < first) return StopRun(s, kStationsNotInOrder);

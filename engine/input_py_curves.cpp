@@ -59,13 +59,14 @@ void EchoCurveLine(OutputFile& report, int ksw, int station, int c, double pm, d
 
 Step CheckPointCount(EngineState& s, int n) {
     if (n < 2 || n > kMaxCurvePoints) {
-        return StopRun(s, "     ERROR -- A USER P-Y CURVE NEEDS 2 TO 34 POINTS");
+        return StopRun(s, "     ERROR -- A USER P-Y CURVE NEEDS 2 TO " +
+                              std::to_string(kMaxCurvePoints) + " POINTS");
     }
     return Step::kContinue;
 }
 
 Step CheckCurveCount(EngineState& s, int count) {
-    if (count > kMaxCurves) return StopTooMuchData(s, "MORE THAN 63 P-Y CURVES");
+    if (count > kMaxCurves) return StopTooMuchData(s, MoreThan(kMaxCurves, "P-Y CURVES"));
     return Step::kContinue;
 }
 

@@ -6,7 +6,7 @@ namespace keldra {
 
 Step ReadPyModification(EngineState& s, FreeFormatReader& in) {
     if (s.control.NPYMOD > kMaxPyModRows) {
-        return StopTooMuchData(s, "MORE THAN 50 P-Y MODIFICATION ROWS");
+        return StopTooMuchData(s, MoreThan(kMaxPyModRows, "P-Y MODIFICATION ROWS"));
     }
     PyModification& m = s.pymod;
     for (int k = 1; k <= s.control.NPYMOD; ++k) {

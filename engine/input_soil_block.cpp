@@ -5,6 +5,7 @@
 
 #include "engine/fixed_line.h"
 #include "engine/run_stop.h"
+#include "engine/unit_system.h"
 #include "engine/value_checks.h"
 
 namespace keldra {
@@ -17,8 +18,9 @@ Step ReadSurcharges(EngineState& s, FreeFormatReader& in) {
     SoilBlock& b = s.soil;
     if (!in.Read(b.NSUR)) return StopOnReadFailure(s, in);
     if (b.NSUR < 0) return StopRun(s, kNegativeCount);
-    if (b.NSUR > kMaxSurcharges) return StopTooMuchData(s, "MORE THAN 20 SURCHARGE ROWS");
-    const double to_metres = s.control.KUNIT == 2 ? 1.0 / kMillimetresPerMetre : 1.0;
+    if (b.NSUR > kMaxSurcharges)
+        return StopTooMuchData(s, MoreThan(kMaxSurcharges, "SURCHARGE ROWS"));
+    const double to_metres = s.control.KUNIT == kSIUnits ? 1.0 / kMillimetresPerMetre : 1.0;
     for (int k = 1; k <= b.NSUR; ++k) {
         SurchargeRow& row = b.surcharge[k];
         if (!in.Read(row.type, row.magnitude, row.distance, row.width)) {
@@ -70,7 +72,8 @@ Step ReadLayers(EngineState& s, FreeFormatReader& in) {
     SoilBlock& b = s.soil;
     if (!in.Read(b.NSOIL)) return StopOnReadFailure(s, in);
     if (b.NSOIL < 0) return StopRun(s, kNegativeCount);
-    if (b.NSOIL > kMaxSoilLayers) return StopTooMuchData(s, "MORE THAN 10 SOIL LAYERS");
+    if (b.NSOIL > kMaxSoilLayers)
+        return StopTooMuchData(s, MoreThan(kMaxSoilLayers, "SOIL LAYERS"));
     double previous_depth = 0.0;
     for (int k = 1; k <= b.NSOIL; ++k) {
         SoilLayerInput& layer = b.layer[k];

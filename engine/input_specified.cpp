@@ -15,16 +15,16 @@ int SetCodes(EngineState& s, int J, int acting_case) {
     int* KODE = s.sta.KODE;
     switch (acting_case) {
         case 1:
-            KODE[J] = 2;
+            KODE[J] = kDeflectionGiven;
             return J;
         case 2:
-            KODE[J - 1] = 3;
-            KODE[J + 1] = 5;
+            KODE[J - 1] = kBeforeGivenSlope;
+            KODE[J + 1] = kAfterGivenSlope;
             return J + 1;
         default:
-            KODE[J - 1] = 3;
-            KODE[J] = 4;
-            KODE[J + 1] = 5;
+            KODE[J - 1] = kBeforeGivenSlope;
+            KODE[J] = kDeflectionAndSlope;
+            KODE[J + 1] = kAfterGivenSlope;
             return J + 1;
     }
 }
@@ -46,7 +46,7 @@ void EchoRow(OutputFile& report, int case_read, int acting_case, int station, do
 }  // namespace
 
 Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
-    for (int J = 1; J <= kStationSlots; ++J) s.sta.KODE[J] = 1;
+    for (int J = 1; J <= kStationSlots; ++J) s.sta.KODE[J] = kFreeStation;
     OutputFile& report = s.files.report;
     const int NDS = s.control.NDS;
     if (NDS == 0) {
@@ -58,7 +58,7 @@ Step ReadSpecified(EngineState& s, FreeFormatReader& in) {
     FixedLine().X(5).Text("     STA      CASE       DEFLECTION        SLOPE").WriteTo(report);
     WriteEmptyLine(report);
     if (NDS > kMaxSpecified) {
-        return StopTooMuchData(s, "MORE THAN 20 SPECIFIED DEFLECTION AND SLOPE ROWS");
+        return StopTooMuchData(s, MoreThan(kMaxSpecified, "SPECIFIED DEFLECTION AND SLOPE ROWS"));
     }
     int previous_index = 3;
     int previous_last_code = 0;

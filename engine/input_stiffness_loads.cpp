@@ -8,6 +8,7 @@
 #include "engine/report_blocks.h"
 #include "engine/run_stop.h"
 #include "engine/tieback.h"
+#include "engine/unit_system.h"
 #include "engine/value_checks.h"
 
 namespace keldra {
@@ -116,7 +117,7 @@ Step ReadLoads(EngineState& s, FreeFormatReader& in) {
         if (group.AddRow(from, to, contd, values, ksw) == Step::kStop) return Step::kStop;
         if (couple != 0.0) {
             if (couples.count == kMaxCouples) {
-                return StopTooMuchData(s, "MORE THAN 50 LOAD ROWS WITH A COUPLE");
+                return StopTooMuchData(s, MoreThan(kMaxCouples, "LOAD ROWS WITH A COUPLE"));
             }
             ++couples.count;
             couples.JTCOR[couples.count] = from;
@@ -135,7 +136,7 @@ Step ReadSprings(EngineState& s, FreeFormatReader& in) {
     if (!in.Read(m)) return StopOnReadFailure(s, in);
     if (m < 0) return StopRun(s, kNegativeCount);
     if (m > kMaxGroupRows - s.control.NTIE)
-        return StopTooMuchData(s, "MORE THAN 100000 SPRING AND TIEBACK ROWS");
+        return StopTooMuchData(s, MoreThan(kMaxGroupRows, "SPRING AND TIEBACK ROWS"));
     const int rows = m + s.control.NTIE;
     s.supports.NSUP = rows;
     DistributedGroup group(s, {s.sta.S, s.sta.R});
@@ -151,7 +152,8 @@ Step ReadSprings(EngineState& s, FreeFormatReader& in) {
                 return StopOnReadFailure(s, in);
             }
             TiebackSpring spring{};
-            if (!TiebackAsSpring(row, s.grid.H, s.grid.width, s.control.KUNIT == 1, spring)) {
+            if (!TiebackAsSpring(row, s.grid.H, s.grid.width, s.control.KUNIT == kEnglishUnits,
+                                 spring)) {
                 return StopRun(s,
                                "     ERROR -- TIEBACK SPACING, UNBONDED LENGTH AND WALL WIDTH MUST "
                                "BE POSITIVE");

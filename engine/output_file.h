@@ -7,13 +7,17 @@
 // writes its report.
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <string_view>
 
 namespace keldra {
 
 class OutputFile {
   public:
+    // Text gathers in a block of this size and goes to the file when the
+    // block is full and at the close.
+    static constexpr std::size_t kBlockSize = 16 * 1024;
+
     OutputFile() = default;
     // Closes a file still open (a step that stopped early); its result is
     // then lost, so files whose completeness matters are closed with Close().
@@ -25,7 +29,7 @@ class OutputFile {
     // replaced). False, and the file counts as failed, when it cannot be. A
     // file still open is closed first, its result lost.
     [[nodiscard]] bool Open(const char* path);
-    [[nodiscard]] bool is_open() const { return file_ != nullptr; }
+    [[nodiscard]] bool is_open() const { return open_; }
 
     void Write(std::string_view text);
     void WriteLine(std::string_view text);  // the text and a line end
@@ -38,10 +42,19 @@ class OutputFile {
     [[nodiscard]] bool failed() const { return failed_; }
 
   private:
-    [[nodiscard]] bool Writable() const { return file_ != nullptr && !failed_; }
+    [[nodiscard]] bool Writable() const { return open_ && !failed_; }
+    // Sends the gathered block to the file.
+    void Flush();
+    // Writes all of `text` to the file, however many writes it takes.
+    void WriteThrough(std::string_view text);
 
-    std::FILE* file_ = nullptr;
+    // The engine's state, files included, is reset by zeroing it: all-zero
+    // bytes must mean "no file", so openness has its own flag.
+    int descriptor_ = 0;
+    bool open_ = false;
     bool failed_ = false;
+    std::size_t used_ = 0;
+    char block_[kBlockSize];
 };
 
 }  // namespace keldra

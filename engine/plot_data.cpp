@@ -6,11 +6,14 @@ namespace keldra {
 
 namespace {
 constexpr double kZeroSoilMarker = 1.0E-7;  // a zero soil pressure is written as this
+constexpr int kCurvePointDecimals = 7;      // y and p as d.dddddddE+xx
 }  // namespace
 
-void WritePlotIntegers(OutputFile& plot, int a) { plot.Format("%d\n", a); }
+void WritePlotIntegers(OutputFile& plot, int a) { FixedLine().Integer(a).WriteTo(plot); }
 
-void WritePlotIntegers(OutputFile& plot, int a, int b) { plot.Format("%d %d\n", a, b); }
+void WritePlotIntegers(OutputFile& plot, int a, int b) {
+    FixedLine().Integer(a).X(1).Integer(b).WriteTo(plot);
+}
 
 void WritePlotPressureRow(OutputFile& plot, double depth, double total, double soil,
                           double surcharge) {
@@ -25,11 +28,23 @@ void WritePlotCurveDepthLabel(OutputFile& plot, double depth, int points) {
     FixedLine().X(1).F(10, 2, depth).X(1).I(5, points).WriteTo(plot);
 }
 
-void WritePlotCurvePoint(OutputFile& plot, double y, double p) { plot.Format("%.7E %.7E\n", y, p); }
+void WritePlotCurvePoint(OutputFile& plot, double y, double p) {
+    FixedLine()
+        .Scientific(kCurvePointDecimals, y)
+        .X(1)
+        .Scientific(kCurvePointDecimals, p)
+        .WriteTo(plot);
+}
 
 void WritePlotTrailer(EngineState& s) {
     OutputFile& plot = s.files.plot;
-    plot.Format("%d %d %d\n", s.run.NBLK, s.results.NRES, s.control.KUNIT);
+    FixedLine()
+        .Integer(s.run.NBLK)
+        .X(1)
+        .Integer(s.results.NRES)
+        .X(1)
+        .Integer(s.control.KUNIT)
+        .WriteTo(plot);
     for (int k = 1; k <= s.results.NRES; ++k) {
         const ResultRow& r = s.results.row[k];
         FixedLine line;

@@ -44,7 +44,8 @@ Step ReadUserCurve(EngineState& s, FreeFormatReader& in, int k) {
     int station = 0, n = 0;
     if (!in.Read(station, n)) return StopOnReadFailure(s, in);
     if (n < 2 || n > kMaxCurvePoints) {
-        return StopRun(s, "     ERROR -- A P-Y CURVE IN SOILDATA NEEDS 2 TO 34 POINTS");
+        return StopRun(s, "     ERROR -- A P-Y CURVE IN SOILDATA NEEDS 2 TO " +
+                              std::to_string(kMaxCurvePoints) + " POINTS");
     }
     double p[kMaxCurvePoints + 1] = {}, y[kMaxCurvePoints + 1] = {};
     for (int m = 1; m <= n; ++m) {
@@ -87,7 +88,7 @@ Step ReadCurves(EngineState& s, FreeFormatReader& in) {
     if (!in.Read(count)) return StopOnReadFailure(s, in);
     if (count < 0) return StopRun(s, kNegativeCount);
     WritePlotIntegers(s.files.plot, s.control.KUNIT, count);
-    if (count > kMaxCurves) return StopTooMuchData(s, "MORE THAN 63 P-Y CURVES");
+    if (count > kMaxCurves) return StopTooMuchData(s, MoreThan(kMaxCurves, "P-Y CURVES"));
     s.curves.count = 0;
     if (count == 0) {
         WriteEmptySection(s.files.report);

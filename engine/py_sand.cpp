@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/fixed_line.h"
+#include "engine/pi.h"
 #include "engine/py_depth_tables.h"
 #include "engine/py_frictional.h"
 #include "engine/py_model.h"
@@ -22,7 +23,7 @@ class Sand final : public PointwiseModel {
         gamma_ = run.GAMAVG(st.XD);
         const double phi = run.PHIAT(st.XD);
         if (run.stopped()) return Step::kStop;
-        if (!(phi > 0.0 && phi < kPi4 / 2.0)) {
+        if (!(phi > 0.0 && phi < kPiFourDecimals / 2.0)) {
             return run.StopAt(
                 "     ERROR STOP -- FRICTION ANGLE OF THE SAND NOT ABOVE 0 AND"
                 " BELOW 90 DEGREES AT X =",
@@ -33,7 +34,7 @@ class Sand final : public PointwiseModel {
             Step::kStop) {
             return Step::kStop;
         }
-        angles_ = AnglesOf(phi, kPi4);
+        angles_ = AnglesOf(phi, kPiFourDecimals);
         PASHIFT_ = run.state().SIGVEXC * angles_.Ka * st.b;
         if (PASHIFT_ < 1e-5) PASHIFT_ = 0.0;
         return Step::kContinue;
@@ -77,7 +78,7 @@ class Sand final : public PointwiseModel {
             .Text("GAMMA AVG").X(4).Text("A").X(4).Text("B").X(5).Text("PCT").X(7).Text("PCD")
             .WriteTo(report);
         FixedLine().X(17).Text(u.L2).X(9).Text(u.L2).X(9).Text(PerLength(u, "3")).WriteTo(report);
-        FixedLine().X(10).F(10, 2, st.X0).X(4).F(7, 2, st.b).F(7, 2, angles_.phi * 180.0 / kPi4)
+        FixedLine().X(10).F(10, 2, st.X0).X(4).F(7, 2, st.b).F(7, 2, angles_.phi * 180.0 / kPiFourDecimals)
             .E(9, 2, gamma_).X(2).F(5, 2, A_).F(5, 2, B_).E(9, 2, r_.pst).E(9, 2, r_.psd)
             .WriteTo(report);
         WriteEmptyLine(report);

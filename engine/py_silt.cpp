@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/fixed_line.h"
+#include "engine/pi.h"
 #include "engine/py_depth_tables.h"
 #include "engine/py_frictional.h"
 #include "engine/py_model.h"
@@ -12,7 +13,6 @@ namespace keldra {
 
 namespace {
 
-const double kPi = 4.0 * std::atan(1.0);
 constexpr double kWallFriction = 0.17453332;  // 10 degrees
 constexpr int kEquivalentDepthSteps = 50;
 

@@ -3,8 +3,10 @@
 // report and to SOILDATA.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/fixed_line.h"
+#include "engine/generation.h"
 #include "engine/py_model.h"
 #include "engine/py_models.h"
 #include "engine/py_multipliers.h"
@@ -52,7 +54,11 @@ void WritePoints(OutputFile& report, const PyModel& model, const StationSide& st
 void WriteRecords(OutputFile& soildata, const EngineState& s, const PyModel& model,
                   const StationSide& st, const CurvePoints& c) {
     if (st.side == Side::kExcavation) {
-        soildata.Format("%.10E %d\n", s.grid.HFREE + st.XSTA, kRecordsPerStation);
+        FixedLine()
+            .Scientific(kSoilDataDecimals, s.grid.HFREE + st.XSTA)
+            .X(1)
+            .Integer(kRecordsPerStation)
+            .WriteTo(soildata);
     }
     const PointLayout layout = model.Layout();
     for (int m = 1; m <= kCurvePoints; ++m) {
@@ -115,7 +121,10 @@ void Accumulate(SoilProfile& p, const StationSide& st, double resistance, double
 
 PerLength::PerLength(const UnitLabels& u, const char* power) {
     const char* stars = *power == '\0' ? "" : "**";
-    length_ = std::snprintf(text_, sizeof text_, "%s/%s%s%s", u.F3, u.L2, stars, power);
+    const FixedLine unit = FixedLine().Text(u.F3).Text("/").Text(u.L2).Text(stars).Text(power);
+    const std::string_view text = unit.View();
+    length_ = static_cast<int>(std::min(text.size(), sizeof text_ - 1));
+    std::memcpy(text_, text.data(), static_cast<std::size_t>(length_));
 }
 
 void WriteSideOpener(OutputFile& report, Side side, int emptyLinesAfter) {

@@ -1,10 +1,12 @@
 #include "engine/run_stop.h"
 
-#include <cstdio>
-
 #include "engine/fixed_line.h"
 
 namespace keldra {
+
+std::string MoreThan(int limit, std::string_view what) {
+    return "MORE THAN " + std::to_string(limit) + " " + std::string(what);
+}
 
 Step StopRun(EngineState& s, std::string_view message) {
     WriteEmptyLine(s.files.report);
@@ -28,14 +30,13 @@ Step StopOnScratchFile(EngineState& s, std::string_view name) {
 }
 
 Step StopOnReadFailure(EngineState& s, const FreeFormatReader& in) {
-    char line[16];
-    std::snprintf(line, sizeof line, "%d", in.failure_line());
+    const FixedLine line = FixedLine().Integer(in.failure_line());
     FixedLine message;
     message.X(5);
     if (in.failure() == ReadFailure::kEndOfFile) {
-        message.Text("ERROR -- ").Text(in.name()).Text(" ENDS EARLY, AT LINE ").Text(line);
+        message.Text("ERROR -- ").Text(in.name()).Text(" ENDS EARLY, AT LINE ").Text(line.View());
     } else {
-        message.Text("ERROR -- VALUE IN LINE ").Text(line).Text(" OF ").Text(in.name());
+        message.Text("ERROR -- VALUE IN LINE ").Text(line.View()).Text(" OF ").Text(in.name());
         message.Text(" IS NOT A NUMBER OF THE KIND EXPECTED");
     }
     return StopRun(s, message.View());

@@ -3,6 +3,7 @@
 // the run in order (END OF ANALYSIS, the plot-data trailer, files closed).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "engine/free_format.h"
@@ -17,6 +18,10 @@ inline constexpr std::string_view kNegativeCount =
 // The point and line surcharge formulas scale by the free height.
 inline constexpr std::string_view kSurchargeNeedsFreeHeight =
     "     ERROR STOP -- SURCHARGE LOADS NEED A FREE HEIGHT ABOVE ZERO";
+
+// "MORE THAN <limit> <what>": a message that states a storage limit takes the
+// number from the limit itself.
+[[nodiscard]] std::string MoreThan(int limit, std::string_view what);
 
 // Two empty lines and the message line.
 [[nodiscard]] Step StopRun(EngineState& s, std::string_view message);

@@ -9,25 +9,30 @@
 #include "engine/py_run.h"
 #include "engine/run_stop.h"
 #include "engine/soil_data_report.h"
+#include "engine/unit_system.h"
 
 namespace keldra {
 
 namespace {
 
-constexpr int kSI = 2;
-
 // The curve count, then the user curves as the driver reads them back: station
 // and point count, then per point its number, p and y (both multiplied).
 void WriteSoilDataHeader(OutputFile& file, const EngineState& s) {
     const int NUPY = s.control.NUPY > 0 ? s.control.NUPY : 0;
-    file.Format("%d\n", 5 * s.profile.NPY + NUPY);
+    FixedLine().Integer(5 * s.profile.NPY + NUPY).WriteTo(file);
     const int stored = NUPY < kMaxCurves ? NUPY : kMaxCurves;
     for (int k = 1; k <= stored; ++k) {
         const UserCurve& curve = s.user.curve[k];
         const int points = curve.points < kMaxCurvePoints ? curve.points : kMaxCurvePoints;
-        file.Format("%d %d\n", curve.station, points);
+        FixedLine().Integer(curve.station).X(1).Integer(points).WriteTo(file);
         for (int m = 1; m <= points; ++m) {
-            file.Format("%d %.10E %.10E\n", m, curve.p[m], curve.y[m]);
+            FixedLine()
+                .Integer(m)
+                .X(1)
+                .Scientific(kSoilDataDecimals, curve.p[m])
+                .X(1)
+                .Scientific(kSoilDataDecimals, curve.y[m])
+                .WriteTo(file);
         }
     }
 }
@@ -60,7 +65,7 @@ Step GenerateSoilData(EngineState& s) {
         // The p-y layers end two increments below the tip.
         return StopRun(s, "     ERROR STOP -- THE FREE HEIGHT REACHES BELOW THE WALL TIP");
     }
-    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSI, s.profile);
+    BuildSoilProfile(s.soil, s.grid, s.GAMW, s.control.KUNIT == kSIUnits, s.profile);
     if (CheckLayerThickness(s) == Step::kStop) return Step::kStop;
     WriteSoilLayersSection(s);
     WriteSoilDataHeader(soildata, s);

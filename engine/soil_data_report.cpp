@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/fixed_line.h"
+#include "engine/pi.h"
 #include "engine/py_model.h"
 #include "engine/report_blocks.h"
 
@@ -72,7 +73,7 @@ void WriteStrengthProfile(EngineState& s) {
         FixedLine line;
         line.F(15, 2, s.grid.HFREE + p.ZSP[k])
             .G(13, 4, p.SSP[k])
-            .F(13, 3, p.PHSP[k] * 180.0 / kPi4);
+            .F(13, 3, p.PHSP[k] * 180.0 / kPiFourDecimals);
         if (p.E50SP[k] <= 1e-6) {
             line.X(6).Text("-----");
         } else {

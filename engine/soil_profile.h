@@ -33,9 +33,6 @@ struct SoilProfile {
     double XSTA[5 * kMaxPyLayers + 1];
 };
 
-// pi as the soil profile and the sand model take it.
-inline constexpr double kPi4 = 3.1416;
-
 // Builds the p-y layers, both profiles and the stations from the soil layers
 // of the input: the parts below the excavation level (HFREE), cut at the wall
 // tip plus two increments. GAMW is the unit weight of water; `si` selects the

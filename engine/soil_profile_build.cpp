@@ -1,4 +1,5 @@
 // Building the p-y layers and the depth profiles from the input soil layers.
+#include "engine/pi.h"
 #include "engine/soil_profile.h"
 #include "engine/state.h"
 
@@ -137,7 +138,7 @@ void BuildSoilProfile(const SoilBlock& soil, const WallGrid& grid, double GAMW, 
         p.GWT[p.NWT + 1] = p.GWT[p.NWT + 2] = submerged;
         p.NWT += 2;
     }
-    for (int k = 1; k <= p.NSP; ++k) p.PHSP[k] = p.PHSP[k] * kPi4 / 180.0;
+    for (int k = 1; k <= p.NSP; ++k) p.PHSP[k] = p.PHSP[k] * kPiFourDecimals / 180.0;
 
     PlaceStations(p, si ? 0.01 : 0.1);
 }

@@ -48,30 +48,31 @@ void Eliminate(EngineState& s) {
         a.CC[J] = (ca * a.CC[J - 2] + E * a.CC[J - 1] - cf) * D;
 
         switch (a.KODE[J]) {
-            case 2:  // deflection given here
+            case kDeflectionGiven:
                 a.AA[J] = 0.0;
                 a.BB[J] = 0.0;
                 a.CC[J] = s.specified.SPDF[r++];
                 break;
-            case 3:  // before a given slope: W(J) = W(J+2) - 2h slope
+            case kBeforeGivenSlope:
                 saved = {D, a.AA[J], a.BB[J], a.CC[J]};
                 a.AA[J] = 1.0;
                 a.BB[J] = 0.0;
                 a.CC[J] = -s.grid.H2 * s.specified.SPSL[r];
                 break;
-            case 4:  // deflection and slope given here
+            case kDeflectionAndSlope:
                 a.AA[J] = 0.0;
                 a.BB[J] = 0.0;
                 a.CC[J] = s.specified.SPDF[r];
                 break;
-            case 5: {  // after a given slope
+            case kAfterGivenSlope: {
                 const double ratio = saved.D == 0.0 ? 0.0 : D / saved.D;
                 const double G = 1.0 / (1.0 - (saved.B * a.BB[J - 1] + saved.A - 1.0) * ratio);
                 a.AA[J] = G * a.AA[J];
                 a.BB[J] = (saved.B * a.AA[J - 1] * ratio + a.BB[J]) * G;
-                a.CC[J] = ((saved.B * a.CC[J - 1] + s.grid.H2 * s.specified.SPSL[r] + saved.C) * ratio +
-                           a.CC[J]) *
-                          G;
+                a.CC[J] =
+                    ((saved.B * a.CC[J - 1] + s.grid.H2 * s.specified.SPSL[r] + saved.C) * ratio +
+                     a.CC[J]) *
+                    G;
                 ++r;
                 break;
             }

@@ -53,13 +53,23 @@ struct WallGrid {  // A3 and what follows from it
     double H2, HSQ, HCUBE, length;  // 2H, H^2, H^3, NINC*H
 };
 
+// The boundary-condition code KODE of a station: how the recursion treats it.
+// A given slope ties the stations on both sides of its own.
+enum StationCode : int {
+    kFreeStation = 1,         // nothing given
+    kDeflectionGiven = 2,     // W(J) given
+    kBeforeGivenSlope = 3,    // W(J) = W(J+2) - 2h slope
+    kDeflectionAndSlope = 4,  // W(J) given, and the slope about J
+    kAfterGivenSlope = 5,     // closes the slope equation opened at J-2
+};
+
 struct StationArrays {
     Table<double, kStationSlots> F, Q, S, T, R,
         P;                                // EI, lateral load, spring, couple, rot. spring, -axial
     Table<double, kStationSlots> QS, SS;  // with the soil springs of the current iteration
     Table<double, kStationSlots> W, WOLD;
     Table<double, kStationSlots> AA, BB, CC;  // recursion W(J) = AA W(J+2) + BB W(J+1) + CC
-    Table<int, kStationSlots> KODE;           // boundary-condition code 1..5
+    Table<int, kStationSlots> KODE;           // StationCode of each station
 };
 
 struct SpecifiedRows {  // A4, in station order

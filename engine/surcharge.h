@@ -5,6 +5,7 @@
 // Depths z are measured from the top of the wall and must be positive.
 #pragma once
 
+#include "engine/pi.h"
 #include "engine/state.h"
 
 namespace keldra {
@@ -19,7 +20,7 @@ struct SurchargeConstants {
     double lineFar;  // line load, m > 0.4
     double strip;
 };
-inline constexpr SurchargeConstants kTableConstants{4.0 / 3.1416, 2.0 / 3.1416};
+inline constexpr SurchargeConstants kTableConstants{4.0 / kPiFourDecimals, 2.0 / kPiFourDecimals};
 inline constexpr SurchargeConstants kLayerForceConstants{1.273, 0.6366};
 
 // Pressure at depth z from one load: type 2 line, 3 strip, any other point.

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "engine/pi.h"
+
 namespace keldra {
 
 namespace {
-constexpr double kPi = 3.1415998935699463;  // 3.1416 in single precision
 constexpr double kInchesPerFoot = 12.0;
 }  // namespace
 
@@ -18,7 +19,7 @@ bool TiebackAsSpring(const TiebackRow& row, double H, double width, bool english
     const double station = std::round(row.depth * feet / H);  // halves away from zero
     if (!(std::fabs(station) < 1e9)) return false;
     spring.station = static_cast<int>(station);
-    const double theta = row.angle_degrees * kPi / 180.0;
+    const double theta = row.angle_degrees * kPiSingle / 180.0;
     spring.stiffness = row.area * row.modulus * std::cos(theta) / ((spacing / width) * length);
     return true;
 }

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libgl-dev libgl1-mesa-dri libxlsxwriter-dev libminizip-dev
   xvfb xauth python3
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   dpkg-dev file help2man librsvg2-bin desktop-file-utils appstream shared-mime-info
 )
 

@@ -25,13 +25,11 @@ std::error_code WriteAll(int fd, std::string_view text) {
     return {};
 }
 
-enum class Flush { kNo, kToDisk };
-
 // Writes into the file just created as `fd` and closes it; removes it when
-// anything failed.
-std::error_code FillNewFile(int fd, const fs::path& path, std::string_view text, Flush flush) {
+// anything failed. Not synced to the disk: outputs can be made again by a run,
+// and a sync per file made batches of small projects wait on the disk.
+std::error_code FillNewFile(int fd, const fs::path& path, std::string_view text) {
     std::error_code error = WriteAll(fd, text);
-    if (!error && flush == Flush::kToDisk && ::fsync(fd) != 0) error = LastError();
     if (::close(fd) != 0 && !error) error = LastError();
     if (error) ::unlink(path.c_str());
     return error;
@@ -78,7 +76,7 @@ std::error_code ReadWholeFile(const fs::path& path, std::string& text) {
 std::error_code WriteNewFile(const fs::path& path, std::string_view text) {
     const int fd = CreateExclusive(path);
     if (fd < 0) return LastError();
-    return FillNewFile(fd, path, text, Flush::kNo);
+    return FillNewFile(fd, path, text);
 }
 
 std::error_code WriteTemporaryFile(const fs::path& folder, std::string_view text,
@@ -89,7 +87,7 @@ std::error_code WriteTemporaryFile(const fs::path& folder, std::string_view text
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return LastError();
         created = path;
-        return FillNewFile(fd, path, text, Flush::kToDisk);
+        return FillNewFile(fd, path, text);
     }
     return std::make_error_code(std::errc::file_exists);
 }

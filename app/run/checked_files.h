@@ -18,8 +18,8 @@ namespace keldra::run {
 [[nodiscard]] std::error_code WriteNewFile(const std::filesystem::path& path,
                                            std::string_view text);
 
-// Writes `text` to a new file with a unique hidden name in `folder`, flushed
-// to the disk, so that it can be renamed into place; `created` names it.
+// Writes `text` to a new file with a unique hidden name in `folder`, so that it
+// can be renamed into place whole; `created` names it.
 // A file left half written is removed.
 [[nodiscard]] std::error_code WriteTemporaryFile(const std::filesystem::path& folder,
                                                  std::string_view text,

@@ -1,6 +1,7 @@
 #include "app/run/run_folder.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -46,7 +47,13 @@ void RunFolder::Remove() {
 fs::path TemporaryBase() {
     const char* tmp = std::getenv("TMPDIR");
     std::error_code error;
-    const fs::path base = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+    if (tmp == nullptr || *tmp == '\0') {
+        // A run folder lives for milliseconds: in memory it costs no disk work.
+        return ::access("/dev/shm", W_OK | X_OK) == 0 && fs::is_directory("/dev/shm", error)
+                   ? fs::path("/dev/shm")
+                   : fs::path("/tmp");
+    }
+    const fs::path base = tmp;
     const fs::path absolute = fs::absolute(base, error);
     return error ? base : absolute;
 }

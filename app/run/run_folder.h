@@ -31,7 +31,8 @@ class RunFolder {
     bool keep_ = false;
 };
 
-// Where run folders are made: $TMPDIR when it is set, else /tmp.
+// Where run folders are made: $TMPDIR when it is set, else /dev/shm (memory)
+// when it can be written, else /tmp.
 [[nodiscard]] std::filesystem::path TemporaryBase();
 
 }  // namespace keldra::run

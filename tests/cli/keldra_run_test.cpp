@@ -231,8 +231,8 @@ TEST_F(KeldraRun, HelpExitsWithZeroAndRunsNothing) {
         const Outcome out = RunRunner(With({(dir_ / "two_stage.kd5d").string(), option}));
         EXPECT_EQ(out.status, 0) << option;
         EXPECT_EQ(out.output.rfind(kUsageLine, 0), 0u) << out.output;
-        for (const char* line : {"  --jobs N ", "  --keep-scratch ", "  -h, --help ",
-                                 "Exit status:\n", "  128 + N  "})
+        for (const char* line :
+             {"  --jobs N ", "  --keep-scratch ", "  -h, --help ", "Exit status:\n", "  128 + N  "})
             EXPECT_NE(out.output.find(line), std::string::npos) << line;
         EXPECT_FALSE(fs::exists(dir_ / "two_stage.kd5o"));
         EXPECT_TRUE(RunFoldersLeft().empty());

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/driver.h"
@@ -104,6 +106,33 @@ class EngineRun {
 
     std::filesystem::path dir_;
 };
+
+// The report with the two lines that depend on where and when the run
+// happened replaced by fixed text; every other byte stays as written.
+inline std::string MaskedReport(const std::string& report) {
+    static constexpr std::pair<std::string_view, std::string_view> kMasks[] = {
+        {"     Path to file locations      : ", "(the project folder)"},
+        {"               Date:  ", "(the date and time of the run)"},
+    };
+    std::string masked;
+    std::size_t start = 0;
+    while (start < report.size()) {
+        std::size_t end = report.find('\n', start);
+        end = end == std::string::npos ? report.size() : end;
+        std::string_view line(report.data() + start, end - start);
+        for (const auto& [prefix, replacement] : kMasks) {
+            if (line.starts_with(prefix)) {
+                masked.append(prefix).append(replacement);
+                line = {};
+                break;
+            }
+        }
+        masked.append(line);
+        if (end < report.size()) masked += '\n';
+        start = end + 1;
+    }
+    return masked;
+}
 
 // The report's lines from the first line that starts with `prefix` on.
 inline std::vector<std::string> LinesFrom(const std::vector<std::string>& lines,

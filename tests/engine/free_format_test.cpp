@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace keldra {
@@ -24,6 +25,16 @@ class TextFile {
     std::string text_;
     std::FILE* file_;
 };
+
+// The first value of `text`, read as a T, is no number.
+template <typename T>
+void ExpectNotANumber(const std::string& text) {
+    TextFile file(text);
+    FreeFormatReader reader(file.get(), "test");
+    T value{};
+    EXPECT_FALSE(reader.Read(value)) << text;
+    EXPECT_EQ(reader.failure(), ReadFailure::kNotANumber) << text;
+}
 
 }  // namespace
 
@@ -101,6 +112,35 @@ TEST(FreeFormatReader, RealsRejectNonNumbers) {
         EXPECT_FALSE(reader.Read(v)) << text;
         EXPECT_EQ(reader.failure(), ReadFailure::kNotANumber) << text;
     }
+}
+
+TEST(FreeFormatReader, SignsAndTheEdgesOfTheRealRange) {
+    TextFile file("+2.5 5. -.5 1e-400 4.9e-324 +7 -2147483648\n");
+    FreeFormatReader reader(file.get(), "test");
+    double v[5] = {};
+    int plus = 0, lowest = 0;
+    ASSERT_TRUE(reader.Read(v[0], v[1], v[2], v[3], v[4], plus, lowest));
+    EXPECT_EQ(v[0], 2.5);
+    EXPECT_EQ(v[1], 5.0);
+    EXPECT_EQ(v[2], -0.5);
+    EXPECT_EQ(v[3], 0.0) << "below the smallest subnormal reads as zero";
+    EXPECT_EQ(v[4], std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(plus, 7);
+    EXPECT_EQ(lowest, std::numeric_limits<int>::min());
+
+    // Not numbers of the kind read, a NUL byte inside a value included.
+    const std::string not_reals[] = {"+-1\n",
+                                     "-+1\n",
+                                     "1e\n",
+                                     ".\n",
+                                     "e5\n",
+                                     "1e+\n",
+                                     "1.7976931348623159e308\n",
+                                     std::string("2\0\n", 3)};
+    for (const std::string& text : not_reals) ExpectNotANumber<double>(text);
+    const std::string not_integers[] = {"2147483648\n", "+\n",   "-\n",
+                                        "1e3\n",        "+-1\n", std::string("1\0x\n", 4)};
+    for (const std::string& text : not_integers) ExpectNotANumber<int>(text);
 }
 
 TEST(FreeFormatReader, LinesAreCutAndPadded) {

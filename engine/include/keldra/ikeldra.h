@@ -39,7 +39,7 @@ using Function = std::int32_t (*)(std::int32_t);
 
 // The entry's results.
 inline constexpr std::int32_t kCompleted = 0;
-inline constexpr std::int32_t kInconsistent = 1;       // not the interface this caller speaks
+inline constexpr std::int32_t kInconsistent = 1;      // not the interface this caller speaks
 inline constexpr std::int32_t kOutputIncomplete = 2;  // an output file could not be written
 
 }  // namespace keldra::entry

@@ -15,7 +15,12 @@ namespace {
 
 TInputCheckData wall(int increments, QList<TStiffnessRange> rows, double beta = 0.0,
                      QList<TLayerFriction> layers = {}) {
-    return {increments, std::move(rows), beta, std::move(layers)};
+    TInputCheckData data;
+    data.increments = increments;
+    data.stiffnessRows = std::move(rows);
+    data.backfillSlope = beta;
+    data.soilLayers = std::move(layers);
+    return data;
 }
 
 constexpr int kSoftClay = 1, kStiffClayWithFreeWater = 2, kSand = 4, kSilt = 5, kStrongRock = 6,

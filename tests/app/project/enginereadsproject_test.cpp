@@ -58,10 +58,10 @@ TEST(EngineReadsProject, GeneratedSandCantileverIsAnalysedAndClosed) {
     sandCantilever(fixture);
     const EngineRun run = analyse(fixture, QDir(folder.path()));
     EXPECT_EQ(run.exitCode, 0) << run.report.toStdString();
-    EXPECT_TRUE(run.report.contains(QStringLiteral(
-        "      NUMBER OF INCREMENTS                               =  40\n")));
-    EXPECT_TRUE(run.report.contains(QStringLiteral(
-        "      FREE HEIGHT OF WALL                                = 120.000 IN\n")));
+    EXPECT_TRUE(run.report.contains(
+        QStringLiteral("      NUMBER OF INCREMENTS                               =  40\n")));
+    EXPECT_TRUE(run.report.contains(
+        QStringLiteral("      FREE HEIGHT OF WALL                                = 120.000 IN\n")));
     EXPECT_TRUE(run.report.contains(QStringLiteral("THE SOIL IS A SAND")));
     EXPECT_TRUE(run.report.contains(QStringLiteral("     RESULTS -- ITERATION")));
     EXPECT_FALSE(run.report.contains(QStringLiteral("NOT CLOSED")));
