@@ -147,7 +147,8 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             return Parsed::kUsageError;
         }
     }
-    if (options.kind == Kind::kStrength) return options.from || options.to || options.step ? Parsed::kUsageError : Parsed::kRun;
+    if (options.kind == Kind::kStrength)
+        return options.from || options.to || options.step ? Parsed::kUsageError : Parsed::kRun;
     return options.from && options.to && options.step ? Parsed::kRun : Parsed::kUsageError;
 }
 
@@ -220,9 +221,10 @@ int StudyStrength(const Options& options, const QString& project, const QString&
     if (!options.csv.empty() && !WriteFile(options.csv, StrengthCsv(study, options.precision)))
         return Fail("cannot write " + options.csv);
     if (study.non_monotone)
-        std::fputs("keldra-study: warning: closure is not monotone among the factors tried; the "
-                   "factor of safety is the largest closing factor below the first failure\n",
-                   stderr);
+        std::fputs(
+            "keldra-study: warning: closure is not monotone among the factors tried; the "
+            "factor of safety is the largest closing factor below the first failure\n",
+            stderr);
     std::fputs(FactorOfSafetyLine(study, options.precision).c_str(), stdout);
     return status;
 }
@@ -273,4 +275,3 @@ int main(int argc, char** argv) {
         return Fail(error.message().toStdString());
     }
 }
-

@@ -81,9 +81,9 @@ void Panel(QPainter& painter, const QRectF& box, const EmbedmentStudy& study, co
     for (const EmbedmentRow& row : rows) {
         const results::Figure f = value(row);
         if (!f.known() || !std::isfinite(f.value)) continue;
-        const QPointF point(x.At(row.embedment, box.left(), box.right()),
-                            std::clamp(y.At(f.value, box.bottom(), box.top()), box.top() + 6,
-                                       box.bottom() - 6));
+        const QPointF point(
+            x.At(row.embedment, box.left(), box.right()),
+            std::clamp(y.At(f.value, box.bottom(), box.top()), box.top() + 6, box.bottom() - 6));
         if (row.closed) {
             // A path holding only its first point still counts as empty.
             curve.elementCount() == 0 ? curve.moveTo(point) : curve.lineTo(point);
@@ -122,8 +122,8 @@ void DrawEmbedmentPlot(QPainter& painter, const QRectF& area, const EmbedmentStu
               return f;
           });
     painter.setPen(QPen(Qt::red, 1));
-    painter.drawText(QRectF(area.left(), area.bottom() - 24, area.width() - 30, 20),
-                     Qt::AlignRight, QStringLiteral("x  does not close"));
+    painter.drawText(QRectF(area.left(), area.bottom() - 24, area.width() - 30, 20), Qt::AlignRight,
+                     QStringLiteral("x  does not close"));
 }
 
 QString WriteEmbedmentPlot(const QString& fileName, const EmbedmentStudy& study) {
@@ -147,7 +147,8 @@ QString WriteEmbedmentPlot(const QString& fileName, const EmbedmentStudy& study)
     QPainter painter(&image);
     DrawEmbedmentPlot(painter, area, study);
     painter.end();
-    return image.save(fileName, "PNG") ? QString() : QStringLiteral("cannot write %1").arg(fileName);
+    return image.save(fileName, "PNG") ? QString()
+                                       : QStringLiteral("cannot write %1").arg(fileName);
 }
 
 }  // namespace keldra::cli

@@ -12,8 +12,7 @@ class QRectF;
 
 namespace keldra::cli {
 
-void DrawEmbedmentPlot(QPainter& painter, const QRectF& area,
-                       const studies::EmbedmentStudy& study);
+void DrawEmbedmentPlot(QPainter& painter, const QRectF& area, const studies::EmbedmentStudy& study);
 
 // Writes the plot as SVG (a name ending in .svg) or PNG (any other name).
 // Needs a QGuiApplication. Returns why it could not, or an empty text.

@@ -119,7 +119,8 @@ TDesignStudiesWindow::~TDesignStudiesWindow() {
 }
 
 void TDesignStudiesWindow::showFields() {
-    const std::vector<FieldDefinition> fields = FieldsOf(m_study->currentIndex(), LengthUnit(m_units));
+    const std::vector<FieldDefinition> fields =
+        FieldsOf(m_study->currentIndex(), LengthUnit(m_units));
     for (int k = 0; k < kMostFields; ++k) {
         const bool shown = k < static_cast<int>(fields.size());
         m_labels[k]->setVisible(shown);
@@ -153,7 +154,8 @@ void TDesignStudiesWindow::start() {
     const int jobs = m_jobs->value();
     m_worker = std::thread([this, kind, values, jobs] {
         const Outcome outcome = runStudy(kind, values, jobs);
-        QMetaObject::invokeMethod(this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
     });
 }
 
@@ -182,15 +184,17 @@ TDesignStudiesWindow::Outcome TDesignStudiesWindow::runStudy(int kind, std::vect
         if (!QDir().mkpath(m_folder))
             throw EInOutError(QStringLiteral("Cannot make the folder %1.").arg(m_folder));
         if (kind == kStrength) {
-            const StrengthStudy study = RunStrengthStudy(m_projectFile, m_folder, values[0], values[1], options);
+            const StrengthStudy study =
+                RunStrengthStudy(m_projectFile, m_folder, values[0], values[1], options);
             if (study.cancelled) return Cancelled();
             outcome.columns = StrengthColumns(study, values[0]);
             outcome.verdict = Line(FactorOfSafetyLine(study, values[0]));
             if (study.non_monotone)
-                outcome.verdict += QStringLiteral(" (closure is not monotone among the factors tried)");
+                outcome.verdict +=
+                    QStringLiteral(" (closure is not monotone among the factors tried)");
         } else {
-            const EmbedmentStudy study =
-                RunEmbedmentStudy(m_projectFile, m_folder, {values[0], values[1], values[2]}, options);
+            const EmbedmentStudy study = RunEmbedmentStudy(
+                m_projectFile, m_folder, {values[0], values[1], values[2]}, options);
             if (study.cancelled) return Cancelled();
             outcome.columns = EmbedmentColumns(study, false);
             outcome.verdict = Line(CriticalEmbedmentLine(study));
@@ -221,9 +225,11 @@ void TDesignStudiesWindow::finish(const Outcome& outcome) {
     m_table->setColumnCount(static_cast<int>(columns.size()));
     m_table->setRowCount(columns.empty() ? 0 : static_cast<int>(columns.front().cells.size()));
     for (int c = 0; c < m_table->columnCount(); ++c) {
-        m_table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(columns[c].title)));
+        m_table->setHorizontalHeaderItem(
+            c, new QTableWidgetItem(QString::fromStdString(columns[c].title)));
         for (int r = 0; r < m_table->rowCount(); ++r)
-            m_table->setItem(r, c, new QTableWidgetItem(QString::fromStdString(columns[c].cells[r])));
+            m_table->setItem(r, c,
+                             new QTableWidgetItem(QString::fromStdString(columns[c].cells[r])));
     }
     m_table->resizeColumnsToContents();
 }

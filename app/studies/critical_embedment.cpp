@@ -6,10 +6,9 @@
 namespace keldra::studies {
 
 std::optional<double> CriticalEmbedment(std::vector<EmbedmentPoint> points) {
-    std::sort(points.begin(), points.end(),
-              [](const EmbedmentPoint& a, const EmbedmentPoint& b) {
-                  return a.embedment < b.embedment;
-              });
+    std::sort(points.begin(), points.end(), [](const EmbedmentPoint& a, const EmbedmentPoint& b) {
+        return a.embedment < b.embedment;
+    });
     if (points.empty()) return std::nullopt;
     const double reference = points.back().top_deflection;
     const double allowance = kCriticalDeflectionTolerance * std::fabs(reference);

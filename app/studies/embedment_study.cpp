@@ -16,7 +16,8 @@ using results::Figure;
 using results::ProblemSummary;
 
 std::string Length(double value, const WallGeometry& wall) {
-    return QString::number(value, 'g', 10).toStdString() + " " + LengthUnit(wall.units).toStdString();
+    return QString::number(value, 'g', 10).toStdString() + " " +
+           LengthUnit(wall.units).toStdString();
 }
 
 // The extreme of larger magnitude, the earlier one on a tie.
@@ -80,8 +81,8 @@ std::vector<int> StudiedIncrements(const WallGeometry& wall, const EmbedmentRang
                                         " does not reach below the excavation at " +
                                         Length(wall.excavation, wall));
         studied.push_back(n);
-        const double beyond = ((n + 0.5) * wall.increment_length - wall.excavation - range.from) /
-                              range.step;
+        const double beyond =
+            ((n + 0.5) * wall.increment_length - wall.excavation - range.from) / range.step;
         k = std::max(k + 1, std::ceil(beyond));
         // Rounding at the boundary may land the step on the same number again.
         while (k <= steps && wall.IncrementsFor(range.from + k * range.step) == n) ++k;

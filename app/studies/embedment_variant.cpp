@@ -30,8 +30,7 @@ constexpr NodeTable kNodeTables[] = {
 };
 
 // Tables whose first column is a depth from the top of the wall.
-constexpr QStringView kDepthTables[] = {TableName::PYMod, TableName::DistLoad,
-                                        TableName::LongDist};
+constexpr QStringView kDepthTables[] = {TableName::PYMod, TableName::DistLoad, TableName::LongDist};
 
 constexpr QStringView kSoilTables[] = {TableName::NewSoil, TableName::LongSoil};
 constexpr int kLayerBottomColumn = 1;

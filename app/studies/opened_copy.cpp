@@ -22,7 +22,8 @@ void Check(const QString& message) {
 OpenedCopy::OpenedCopy(const QString& source, const QString& copy)
     : m_copy(QFileInfo(copy).absoluteFilePath()) {
     if (QFileInfo(source).absoluteFilePath() == m_copy)
-        throw EInOutError(QStringLiteral("A study cannot write over its project \"%1\".").arg(source));
+        throw EInOutError(
+            QStringLiteral("A study cannot write over its project \"%1\".").arg(source));
     QFile::remove(m_copy);
     QFile original(source);
     if (!original.copy(m_copy))

@@ -79,26 +79,21 @@ std::vector<StudyColumn> EmbedmentColumns(const EmbedmentStudy& study, bool csv)
     const std::string moment = study.units.moment.empty() ? "?" : study.units.moment;
     const std::string force = study.units.force.empty() ? "?" : study.units.force;
     std::vector<StudyColumn> columns{{"embedment (" + length + ")", {}},
-                                {"wall length (" + length + ")", {}},
-                                {"closed", {}},
-                                {"iterations", {}},
-                                {"top deflection (" + length + ")", {}},
-                                {"max |moment| (" + moment + ")", {}},
-                                {"moment depth (" + length + ")", {}},
-                                {"max |shear| (" + force + ")", {}},
-                                {"shear depth (" + length + ")", {}},
-                                {"project", {}}};
+                                     {"wall length (" + length + ")", {}},
+                                     {"closed", {}},
+                                     {"iterations", {}},
+                                     {"top deflection (" + length + ")", {}},
+                                     {"max |moment| (" + moment + ")", {}},
+                                     {"moment depth (" + length + ")", {}},
+                                     {"max |shear| (" + force + ")", {}},
+                                     {"shear depth (" + length + ")", {}},
+                                     {"project", {}}};
     for (const EmbedmentRow& row : study.rows) {
-        const std::string cells[] = {Length(row.embedment),
-                                     Length(row.wall_length),
-                                     row.closed ? "1" : "0",
-                                     std::to_string(row.iterations),
-                                     Shown(row.top_deflection, csv),
-                                     Shown(row.moment, csv),
-                                     Shown(row.moment_depth, csv),
-                                     Shown(row.shear, csv),
-                                     Shown(row.shear_depth, csv),
-                                     row.project.toStdString()};
+        const std::string cells[] = {Length(row.embedment),          Length(row.wall_length),
+                                     row.closed ? "1" : "0",         std::to_string(row.iterations),
+                                     Shown(row.top_deflection, csv), Shown(row.moment, csv),
+                                     Shown(row.moment_depth, csv),   Shown(row.shear, csv),
+                                     Shown(row.shear_depth, csv),    row.project.toStdString()};
         for (std::size_t k = 0; k < columns.size(); ++k) columns[k].cells.push_back(cells[k]);
     }
     return columns;

@@ -19,7 +19,8 @@ struct StudyColumn {
 // The columns of the tables; `csv` gives values with the digits their
 // sources printed and unknown values empty, else as people read them.
 [[nodiscard]] std::vector<StudyColumn> EmbedmentColumns(const EmbedmentStudy& study, bool csv);
-[[nodiscard]] std::vector<StudyColumn> StrengthColumns(const StrengthStudy& study, double precision);
+[[nodiscard]] std::vector<StudyColumn> StrengthColumns(const StrengthStudy& study,
+                                                       double precision);
 
 // Aligned columns under a heading line, one line per studied embedment.
 [[nodiscard]] std::string EmbedmentTable(const EmbedmentStudy& study);
@@ -37,7 +38,6 @@ struct StudyColumn {
 [[nodiscard]] std::string StrengthCsv(const StrengthStudy& study, double precision);
 
 // "factor of safety: 1.25" or "factor of safety: below 1".
-[[nodiscard]] std::string FactorOfSafetyLine(const StrengthStudy& study,
-                                             double precision);
+[[nodiscard]] std::string FactorOfSafetyLine(const StrengthStudy& study, double precision);
 
 }  // namespace keldra::studies

@@ -1,7 +1,7 @@
 // keldra-study as a user runs it: its rows against plain keldra-run runs of
 // the projects it kept, and the errors of ranges it cannot study.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,8 +57,7 @@ class KeldraStudy : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    static std::string Study(const std::string& arguments,
-                             const std::string& study = "embedment",
+    static std::string Study(const std::string& arguments, const std::string& study = "embedment",
                              const std::string& example = "sand_generated.kd5d") {
         return std::string(KELDRA_BIN_DIR "/keldra-study ") + study + " " + KELDRA_SOURCE_DIR +
                "/examples/" + example + " " + arguments;
@@ -74,7 +73,7 @@ std::string Text(const keldra::results::Quantity& q) {
 TEST_F(KeldraStudy, RowsAreThoseOfPlainRunsOfTheKeptProjects) {
     const fs::path kept = dir_ / "kept", csv = dir_ / "study.csv";
     const Outcome study = RunCommand(Study("--from 60 --to 120 --step 30 --jobs 2 --keep " +
-                                    kept.string() + " --csv " + csv.string()));
+                                           kept.string() + " --csv " + csv.string()));
     ASSERT_EQ(study.status, 0) << study.out;
     EXPECT_NE(study.out.find("\ncritical embedment: "), std::string::npos) << study.out;
     // The engines' progress lines of many runs would bury the table.

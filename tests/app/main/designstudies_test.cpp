@@ -23,7 +23,8 @@ namespace {
 bool waitUntilDone(const TDesignStudiesWindow& window) {
     QElapsedTimer timer;
     timer.start();
-    while (window.running() && timer.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (window.running() && timer.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     return !window.running();
 }
 

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
+#include "app/project/constructionstages.h"
+#include "app/project/filelayout.h"
 #include "app/project/programdata.h"
 #include "app/project/projectfiles.h"
-#include "app/project/filelayout.h"
-#include "app/project/constructionstages.h"
 #include "app/studies/embedment_study.h"
 #include "app/tables/formdescription.h"
 #include "app/tables/gridtable.h"
@@ -109,8 +109,8 @@ std::string RangeError(const WallGeometry& wall, const EmbedmentRange& range) {
 }
 
 TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
-    const WallGeometry wall{.units = 1, .increments = 60, .increment_length = 6.0,
-                            .excavation = 180.0};
+    const WallGeometry wall{
+        .units = 1, .increments = 60, .increment_length = 6.0, .excavation = 180.0};
     WallGeometry flat = wall;
     flat.increment_length = 0.0;
     struct Case {
@@ -125,7 +125,8 @@ TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
         {wall, {60, 1e308 * 10, 10}, "the range must be given by finite numbers"},
         {wall, {0, 100, 10}, "embedment 0 in does not reach below the excavation at 180 in"},
         {wall, {-30, 100, 10}, "embedment -30 in does not reach below the excavation at 180 in"},
-        {wall, {2000, 2300, 300},
+        {wall,
+         {2000, 2300, 300},
          "embedment 2300 in needs 413 increments; the engine holds at most 407"},
         {flat, {60, 100, 10}, "the project's increment length must be greater than 0"},
     };
@@ -133,8 +134,8 @@ TEST(EmbedmentRange, RangesThatCannotBeStudiedSayWhy) {
 }
 
 TEST(EmbedmentRange, EmbedmentsAreRoundedToWholeIncrementsAndStudiedOnce) {
-    const WallGeometry wall{.units = 1, .increments = 60, .increment_length = 6.0,
-                            .excavation = 180.0};
+    const WallGeometry wall{
+        .units = 1, .increments = 60, .increment_length = 6.0, .excavation = 180.0};
     EXPECT_EQ(StudiedIncrements(wall, {60, 80, 4}), (std::vector<int>{40, 41, 42, 43}));
     EXPECT_EQ(StudiedIncrements(wall, {2000, 2262, 1000}), (std::vector<int>{363}));
     // A step far below the increment length studies each number of increments once, at once.

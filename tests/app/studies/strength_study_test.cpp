@@ -21,9 +21,7 @@ QString Example(const char* name) {
     return QStringLiteral(KELDRA_SOURCE_DIR "/examples/%1").arg(QLatin1String(name));
 }
 
-StudyRunOptions TwoJobs() {
-    return {.jobs = 2, .library = KELDRA_BIN_DIR "/libKeldraEngine.so"};
-}
+StudyRunOptions TwoJobs() { return {.jobs = 2, .library = KELDRA_BIN_DIR "/libKeldraEngine.so"}; }
 
 // The parameters of the first soil layer of a project file.
 std::vector<double> FirstLayer(const QString& file) {

@@ -36,7 +36,8 @@ TEST(StudyRuns, CancelKillsAndReapsTheRunningChildrenAndStartsNoMore) {
     EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
     for (const auto& project : projects)
-        EXPECT_FALSE(std::filesystem::exists(project.parent_path() / (project.stem().string() + ".kd5o")));
+        EXPECT_FALSE(
+            std::filesystem::exists(project.parent_path() / (project.stem().string() + ".kd5o")));
 }
 
 TEST(StudyRuns, ARunThatFailsSaysWhyAndTheOthersRun) {
