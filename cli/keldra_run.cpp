@@ -23,17 +23,16 @@
 #include "app/results/json_writer.h"
 #include "app/results/results_summary.h"
 #include "app/results/summary_json.h"
+#include "app/run/engine_child.h"
 #include "app/run/engine_names.h"
 #include "app/run/output_claims.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
 #include "app/run/run_folder.h"
-#include "cli/engine_child.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using namespace keldra::cli;
 using namespace keldra::run;
 using namespace keldra::results;
 

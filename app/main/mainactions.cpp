@@ -120,6 +120,7 @@ void createComputationActions(const TActionFactory& make, TMainActions& a) {
     a.viewWallGeometry = make("&View Wall Geometry", "View Soil Profile", "soilprofile");
     a.view3D = make("3D View", "3D View", "view3d");
     a.resultsSummary = make("Results Summary", "Results Summary", "resultssummary");
+    a.designStudies = make("Design Studies...");
 }
 
 void createGraphicsActions(const TActionFactory& make, TMainActions& a) {

@@ -63,6 +63,7 @@ struct TMainActions {
     QAction* viewWallGeometry;
     QAction* view3D;
     QAction* resultsSummary;
+    QAction* designStudies;
 
     // Graphics
     std::array<QAction*, kGraphCount> graphs;

@@ -140,6 +140,7 @@ void TMainForm::createComputationMenus() {
     computation->addActions({a.viewWallGeometry, a.view3D});
     computation->addSeparator();
     computation->addAction(a.resultsSummary);
+    computation->addAction(a.designStudies);
     connect(computation, &QMenu::aboutToShow, this, &TMainForm::refreshCommands);
 
     QMenu* graphics = menuBar()->addMenu("&Graphics");

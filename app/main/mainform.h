@@ -146,6 +146,7 @@ class TMainForm : public QMainWindow {
     void showTextFile(const QString& file);
     // The "Results Summary" window of the current results.
     void showResultsSummary();
+    void showDesignStudies();
     void showUserGuide();
     void showAbout();
 

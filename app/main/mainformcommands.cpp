@@ -80,6 +80,7 @@ void TMainForm::connectActions() {
         connect(output, &QAction::triggered, this,
                 [this] { openInEditor(TRunFiles::forProject(m_session.fileName()).report); });
     connect(a.resultsSummary, &QAction::triggered, this, &TMainForm::showResultsSummary);
+    connect(a.designStudies, &QAction::triggered, this, &TMainForm::showDesignStudies);
 
     connect(a.cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(a.arrangeIcons, &QAction::triggered, this, &TMainForm::arrangeIcons);

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <fstream>
 
+#include "app/main/designstudieswindow.h"
 #include "app/main/mainform.h"
 #include "app/main/reportviewer.h"
 #include "app/main/resultssummarywindow.h"
@@ -140,6 +141,26 @@ void TMainForm::showResultsSummary() {
     showChildWindow(QStringLiteral("ResultsSummary"), [&] {
         return new TResultsSummaryWindow(keldra::results::TableOf(keldra::results::SummariseFiles(
             {path(files.report), path(files.plotData), path(files.projectFile)})));
+    });
+}
+
+// A study varies the saved project file, so the project is saved first.
+void TMainForm::showDesignStudies() {
+    if (!fileSave() || m_session.isNew()) return;
+    const QString project = m_session.fileName();
+    showChildWindow(QStringLiteral("DesignStudies"), [&] {
+        auto* window =
+            new TDesignStudiesWindow(project, m_session.unitSystem(), m_engine.libraryPath());
+        // Opening replaces the project and closes this window: after its signal has returned.
+        connect(window, &TDesignStudiesWindow::openProject, this, [this](const QString& file) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, file] {
+                    if (maybeSave()) openFileByName(file, TFileLayout::Current);
+                },
+                Qt::QueuedConnection);
+        });
+        return window;
     });
 }
 

@@ -53,7 +53,7 @@ TEST(MainForm, MenusCarryTheirCaptionsAccessKeysAndShortcuts) {
     EXPECT_EQ(f.menuCaptions("&Computation"),
               QStringList({"&Run Analysis", "-", "Edit I&nput Text", "Edit &Processor-Run Notes",
                            "Edit &Output Text", "-", "&View Wall Geometry", "3D View", "-",
-                           "Results Summary"}));
+                           "Results Summary", "Design Studies..."}));
     EXPECT_EQ(f.menuCaptions("&Graphics"),
               QStringList({"p-&y Curves", "&Deflection vs Depth", "&Moment vs Depth",
                            "&Shear vs Depth", "&Reaction vs Depth", "&Deflection, Moment and Shear",

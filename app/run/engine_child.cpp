@@ -1,4 +1,4 @@
-#include "cli/engine_child.h"
+#include "app/run/engine_child.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 
 #include "app/run/entry_result.h"
 
-namespace keldra::cli {
+namespace keldra::run {
 
 namespace {
 
@@ -35,21 +35,26 @@ struct ChildReport {
     _exit(told ? 0 : 1);
 }
 
+// The runner's standard output carries its summary, which may be one JSON
+// document: whatever the engine prints goes to the standard error stream, or
+// nowhere when that is closed; when it is not wanted, both streams go nowhere.
+bool SetOutputAside(EngineOutput output) {
+    const bool shown = output == EngineOutput::kStandardError;
+    if (shown && dup2(STDERR_FILENO, STDOUT_FILENO) >= 0) return true;
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (nowhere < 0 || dup2(nowhere, STDOUT_FILENO) < 0) return false;
+    return shown || dup2(nowhere, STDERR_FILENO) >= 0;
+}
+
 [[noreturn]] void RunChild(const fs::path& folder, const std::string& library, int pipe,
-                           const sigset_t& signal_mask) {
+                           const sigset_t& signal_mask, EngineOutput output) {
     for (int signal : {SIGCHLD, SIGINT, SIGTERM}) std::signal(signal, SIG_DFL);
     sigprocmask(SIG_SETMASK, &signal_mask, nullptr);
-    // The runner's standard output carries its summary, which may be one JSON
-    // document: whatever the engine prints goes to the standard error stream,
-    // or nowhere when that is closed.
-    if (dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
-        const int nowhere = open("/dev/null", O_WRONLY);
-        if (nowhere < 0 || dup2(nowhere, STDOUT_FILENO) < 0) Tell(pipe, Stage::kNoOutput);
-    }
+    if (!SetOutputAside(output)) Tell(pipe, Stage::kNoOutput);
     if (chdir(folder.c_str()) != 0) Tell(pipe, Stage::kNoRunFolder);
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        std::fprintf(stderr, "keldra-run: %s\n", dlerror());
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, dlerror());
         Tell(pipe, Stage::kNoLibrary);
     }
     auto entry = reinterpret_cast<entry::Function>(dlsym(handle, entry::kName));
@@ -77,7 +82,7 @@ std::string EngineLibraryPath() {
 }
 
 EngineChild StartEngineChild(const fs::path& folder, const std::string& library,
-                             const sigset_t& signal_mask) {
+                             const sigset_t& signal_mask, EngineOutput output) {
     EngineChild child;
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
@@ -88,7 +93,7 @@ EngineChild StartEngineChild(const fs::path& folder, const std::string& library,
     child.pid = fork();
     if (child.pid == 0) {
         ::close(ends[0]);
-        RunChild(folder, library, ends[1], signal_mask);
+        RunChild(folder, library, ends[1], signal_mask, output);
     }
     ::close(ends[1]);
     if (child.pid < 0) {
@@ -124,4 +129,4 @@ std::string FinishEngineChild(EngineChild& child, int wait_status) {
     return DescribeEnd(wait_status);
 }
 
-}  // namespace keldra::cli
+}  // namespace keldra::run

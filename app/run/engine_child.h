@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-namespace keldra::cli {
+namespace keldra::run {
 
 // libKeldraEngine.so in the folder of the running program.
 [[nodiscard]] std::string EngineLibraryPath();
@@ -20,13 +20,18 @@ struct EngineChild {
     std::string error;     // why the child could not be started
 };
 
+// Where the engine's progress lines go: the standard error stream, or
+// nowhere for a study of many runs.
+enum class EngineOutput { kStandardError, kDiscarded };
+
 // Forks the child that calls the engine's entry in `folder`. The child
 // takes `signal_mask` as its own and the default handling of every signal.
 [[nodiscard]] EngineChild StartEngineChild(const std::filesystem::path& folder,
-                                           const std::string& library, const sigset_t& signal_mask);
+                                           const std::string& library, const sigset_t& signal_mask,
+                                           EngineOutput output = EngineOutput::kStandardError);
 
 // After waitpid: empty when the entry completed, otherwise what ended the
 // run, as it happened. Closes the child's pipe.
 [[nodiscard]] std::string FinishEngineChild(EngineChild& child, int wait_status);
 
-}  // namespace keldra::cli
+}  // namespace keldra::run
