@@ -28,7 +28,9 @@ class EmbedmentVariant : public ::testing::Test {
         const QString target = m_dir.filePath(QStringLiteral("variant.kd5d"));
         WriteEmbedmentVariant(Example(example), target, increments);
         ASSERT_EQ(ProjectFiles::open(m_project, target, TFileLayout::Current), QString());
-        if (stage > 1) ASSERT_EQ(ConstructionStages::selectStage(m_project, stage), QString());
+        if (stage > 1) {
+            ASSERT_EQ(ConstructionStages::selectStage(m_project, stage), QString());
+        }
     }
     TGridTable& Table(QStringView name) { return m_tables.table(name); }
 

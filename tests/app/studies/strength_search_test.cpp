@@ -34,7 +34,9 @@ TEST(StrengthSearch, FindsTheLargestClosingFactorToThePrecision) {
         SCOPED_TRACE(c.name);
         const StrengthSearch search = Search(c.closes);
         ASSERT_EQ(search.Answer().has_value(), c.answer.has_value());
-        if (c.answer) EXPECT_NEAR(*search.Answer(), *c.answer, 1e-9);
+        if (c.answer) {
+            EXPECT_NEAR(*search.Answer(), *c.answer, 1e-9);
+        }
         EXPECT_EQ(search.NonMonotone(), c.non_monotone);
     }
 }
