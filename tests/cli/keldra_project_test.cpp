@@ -15,23 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "whole_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using keldra::testing::ReadFile;
+using keldra::testing::WriteFile;
 
 const fs::path kSource = KELDRA_SOURCE_DIR;
 const fs::path kFixtures = kSource / "tests/app/project/data";
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The first `count` lines of `text` (lines end with LF), and `tail` after them.
 std::string FirstLines(const std::string& text, int count, const std::string& tail = "") {

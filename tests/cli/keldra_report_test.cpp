@@ -14,19 +14,14 @@
 
 #include "app/results/results_summary.h"
 #include "app/results/summary_table.h"
+#include "whole_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using keldra::testing::ReadFile;
 
 const fs::path kExamples = fs::path(KELDRA_SOURCE_DIR) / "examples";
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";

@@ -20,9 +20,13 @@
 #include <thread>
 #include <vector>
 
+#include "whole_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using keldra::testing::ReadFile;
+using keldra::testing::WriteFile;
 using namespace std::chrono_literals;
 
 struct Outcome {
@@ -104,17 +108,6 @@ Outcome Collect(Started started, std::chrono::seconds limit = 60s) {
 }
 
 Outcome RunRunner(const Launch& launch) { return Collect(Start(launch)); }
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class KeldraRun : public ::testing::Test {
   protected:
