@@ -44,6 +44,9 @@ class TDesignStudiesWindow : public QWidget {
     void cancel();
     void copyTable() const;
 
+    // Wide enough for the table's columns of an embedment study.
+    [[nodiscard]] QSize sizeHint() const override { return {900, 560}; }
+
   signals:
     void openProject(const QString& fileName);
 
