@@ -35,7 +35,9 @@ int pixelsPerInch(const QWidget& widget) { return widget.logicalDpiX(); }
 TTableForm::TTableForm(TGridTable& table, TTableWindows& windows, bool modal, QWidget* parent)
     : QWidget(parent), m_table(&table), m_windows(windows), m_modal(modal) {}
 
-TTableForm::~TTableForm() = default;
+// Closing a window moves the focus, and the focus watch would otherwise store
+// into a form already half destroyed.
+TTableForm::~TTableForm() { disconnect(m_focusWatch); }
 
 TUserPrompts& TTableForm::prompts() const { return m_windows.prompts(); }
 
@@ -90,12 +92,13 @@ void TTableForm::build() {
 
     connect(m_table, &TGridTable::rowsChanged, this, &TTableForm::rebuild);
     connect(m_table, &TGridTable::cellChanged, this, &TTableForm::refreshCell);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        const auto inGrid = [this](QWidget* w) {
-            return w && (w == m_grid || m_grid->isAncestorOf(w));
-        };
-        if (inGrid(old) && !inGrid(now)) leaveGrid();
-    });
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            const auto inGrid = [this](QWidget* w) {
+                return w && (w == m_grid || m_grid->isAncestorOf(w));
+            };
+            if (inGrid(old) && !inGrid(now)) leaveGrid();
+        });
     fitToContent();
 }
 

@@ -120,4 +120,7 @@ class TTableForm : public QWidget {
     QPushButton* m_delete = nullptr;
     QLabel* m_note = nullptr;
     QWidget* m_picture = nullptr;
+    // Leaving the grid stores the edit; it watches the application's focus
+    // and must stop before the window is taken apart.
+    QMetaObject::Connection m_focusWatch;
 };
