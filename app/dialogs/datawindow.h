@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/tables/forms/editedvalues.h"
+
 class QGridLayout;
 class TDataEdit;
 class TProgramData;
@@ -24,7 +26,7 @@ struct TDataContext {
     std::function<void(const QString&)> setEditorPath;
 };
 
-class TDataWindow : public QWidget {
+class TDataWindow : public QWidget, public TEditedValues {
     Q_OBJECT
 
   public:
@@ -34,7 +36,7 @@ class TDataWindow : public QWidget {
     void load();
     // Checks the fields and writes the project; false (the message shown and
     // the field focused) while a field holds an invalid entry.
-    Q_INVOKABLE bool storeValues();
+    bool storeValues() override;
 
   protected:
     // A numeric field bound to a project value; `read` and `write` convert

@@ -19,6 +19,7 @@
 #include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/menuenabling.h"
+#include "app/tables/forms/editedvalues.h"
 
 namespace {
 
@@ -299,8 +300,7 @@ void TMainForm::afterProjectReplaced() {
 void TMainForm::storeActiveChildValues() {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
     QWidget* content = active ? active->widget() : nullptr;
-    if (content && content->metaObject()->indexOfMethod("storeValues()") >= 0)
-        QMetaObject::invokeMethod(content, "storeValues", Qt::DirectConnection);
+    if (auto* edited = dynamic_cast<TEditedValues*>(content)) (void)edited->storeValues();
 }
 
 void TMainForm::closeChildWindows() { m_mdiArea->closeAllSubWindows(); }

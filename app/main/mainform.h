@@ -129,7 +129,7 @@ class TMainForm : public QMainWindow {
     void afterProjectReplaced();
     // Input windows keep their values until they lose the focus; before a
     // command reads the project, the active child window's content stores
-    // them through its slot storeValues(), when it has one.
+    // them (TEditedValues), when it is such a window.
     void storeActiveChildValues();
     void closeChildWindows();
 

@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "app/tables/forms/editedvalues.h"
 #include "app/tables/forms/gridsnap.h"
 
 class QBoxLayout;
@@ -24,7 +25,7 @@ class TTableGrid;
 class TTableWindows;
 class TUserPrompts;
 
-class TTableForm : public QWidget {
+class TTableForm : public QWidget, public TEditedValues {
     Q_OBJECT
 
   public:
@@ -58,7 +59,7 @@ class TTableForm : public QWidget {
     // Stores the cell being edited; false when the entry was refused (its
     // message has been shown). The main window calls it before it reads the
     // project.
-    Q_INVOKABLE bool storeValues();
+    bool storeValues() override;
     // Sizes the window to hold the columns and rows shown.
     void fitToContent();
     // The table is gone: the window closes without storing.
