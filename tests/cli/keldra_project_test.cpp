@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "whole_files.h"
+#include "tests/whole_files.h"
 
 namespace {
 

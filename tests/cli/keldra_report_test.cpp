@@ -14,7 +14,7 @@
 
 #include "app/results/results_summary.h"
 #include "app/results/summary_table.h"
-#include "whole_files.h"
+#include "tests/whole_files.h"
 
 namespace {
 

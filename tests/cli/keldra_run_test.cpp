@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "whole_files.h"
+#include "tests/whole_files.h"
 
 namespace {
 

@@ -19,13 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class EarthPressureRun : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -37,8 +30,8 @@ class EarthPressureRun : public ::testing::Test {
 
     // Runs the example project with pieces of its text replaced.
     void RunExample(std::initializer_list<std::pair<std::string, std::string>> edits) {
-        std::string project = ReadText(fs::path(KELDRA_SOURCE_DIR) / "examples" /
-                                       "cantilever_generated_triangular.kd5d");
+        std::string project = testing::ReadFile(fs::path(KELDRA_SOURCE_DIR) / "examples" /
+                                                "cantilever_generated_triangular.kd5d");
         for (const auto& [from, to] : edits) {
             const std::size_t at = project.find(from);
             ASSERT_NE(at, std::string::npos) << from;
@@ -60,11 +53,11 @@ class EarthPressureRun : public ::testing::Test {
 
 TEST_F(EarthPressureRun, TableIsReadBackAsWrittenWithTheWidthOfEachSide) {
     RunExample({{"120\t12\t12\t90", "120\t12\t18\t90"}});  // WP = 18
-    const std::string report = ReadText(dir_ / "wall.kd5o");
+    const std::string report = testing::ReadFile(dir_ / "wall.kd5o");
     ASSERT_NE(report.find("     END OF ANALYSIS"), std::string::npos);
     ASSERT_EQ(report.find("ERROR"), std::string::npos);
 
-    std::istringstream torval(ReadText(kTorvalFileName));
+    std::istringstream torval(testing::ReadFile(kTorvalFileName));
     int count = 0;
     torval >> count;
     ASSERT_EQ(count, 241);  // one point per inch over the 240 in wall
@@ -99,7 +92,7 @@ TEST_F(EarthPressureRun, TableIsReadBackAsWrittenWithTheWidthOfEachSide) {
 TEST_F(EarthPressureRun, LayersAboveTheExcavationEndTheRunInOrder) {
     // The layers end 10 in above the excavation.
     RunExample({{"4 150 ", "4 100 "}, {"5 300 ", "5 110 "}});
-    const std::string report = ReadText(dir_ / "wall.kd5o");
+    const std::string report = testing::ReadFile(dir_ / "wall.kd5o");
     const std::string ending =
         "\n\n     ERROR STOP -- THE SOIL LAYERS DO NOT REACH THE EXCAVATION LEVEL\n"
         "\n\n\n     END OF ANALYSIS";

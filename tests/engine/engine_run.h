@@ -16,19 +16,9 @@
 
 #include "engine/driver.h"
 #include "engine/state.h"
+#include "tests/whole_files.h"
 
 namespace keldra::testing {
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

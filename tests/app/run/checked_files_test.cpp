@@ -14,14 +14,14 @@ namespace fs = std::filesystem;
 
 TEST(CheckedFiles, ANewFileIsNeverWrittenThroughWhatStandsInItsPlace) {
     ScratchFolder dir;
-    WriteText(dir / "target", "kept");
+    WriteFile(dir / "target", "kept");
     fs::create_symlink(dir / "target", dir / "link");
     EXPECT_EQ(WriteNewFile(dir / "link", "planted"), std::errc::file_exists);
     EXPECT_EQ(WriteNewFile(dir / "target", "planted"), std::errc::file_exists);
-    EXPECT_EQ(ReadText(dir / "target"), "kept");
+    EXPECT_EQ(ReadFile(dir / "target"), "kept");
 
     EXPECT_EQ(WriteNewFile(dir / "new", "text"), std::error_code());
-    EXPECT_EQ(ReadText(dir / "new"), "text");
+    EXPECT_EQ(ReadFile(dir / "new"), "text");
     EXPECT_EQ(WriteNewFile(dir / "missing" / "new", "text"), std::errc::no_such_file_or_directory);
 }
 
@@ -32,7 +32,7 @@ TEST(CheckedFiles, OnlyRegularFilesAreRead) {
     EXPECT_EQ(ReadWholeFile(dir / "pipe", text), std::errc::invalid_argument);
     EXPECT_EQ(ReadWholeFile(dir.path(), text), std::errc::invalid_argument);
     const std::string large(200000, 'x');
-    WriteText(dir / "large", large);
+    WriteFile(dir / "large", large);
     EXPECT_EQ(ReadWholeFile(dir / "large", text), std::error_code());
     EXPECT_EQ(text, large);
 }
@@ -44,8 +44,8 @@ TEST(CheckedFiles, TemporaryFilesHaveNamesOfTheirOwn) {
     ASSERT_EQ(WriteTemporaryFile(dir.path(), "two", second), std::error_code());
     EXPECT_NE(first, second);
     EXPECT_EQ(first.parent_path(), dir.path());
-    EXPECT_EQ(ReadText(first), "one");
-    EXPECT_EQ(ReadText(second), "two");
+    EXPECT_EQ(ReadFile(first), "one");
+    EXPECT_EQ(ReadFile(second), "two");
 }
 
 }  // namespace keldra::run

@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 TEST(OutputClaims, ALaterProjectWithTheSameFilesIsRefusedNamingTheEarlierOne) {
     ScratchFolder dir;
     fs::create_directory(dir / "d");
-    WriteText(dir / "d" / "wall.kd5d", "Wall\n");
-    WriteText(dir / "d" / "wall.kd4d", "Wall\n");
-    WriteText(dir / "d" / "other.kd5d", "Other\n");
+    WriteFile(dir / "d" / "wall.kd5d", "Wall\n");
+    WriteFile(dir / "d" / "wall.kd4d", "Wall\n");
+    WriteFile(dir / "d" / "other.kd5d", "Other\n");
     fs::create_symlink("wall.kd5d", dir / "d" / "alias.kd5d");
     fs::create_directory_symlink(dir / "d", dir / "link");
 

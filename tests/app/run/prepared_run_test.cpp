@@ -27,7 +27,7 @@ std::set<std::string> FilesIn(const fs::path& folder) {
 // What the engine leaves in the run folder.
 void WriteOutputs(const fs::path& folder, const std::string& stem, const std::string& text) {
     for (const char* extension : {".kd5o", ".kd5p", ".kd5r"})
-        WriteText(folder / (stem + extension), text + extension);
+        WriteFile(folder / (stem + extension), text + extension);
 }
 
 class PreparedRunTest : public ::testing::Test {
@@ -35,7 +35,7 @@ class PreparedRunTest : public ::testing::Test {
     void SetUp() override {
         fs::create_directory(base_);
         fs::create_directory(projects_);
-        WriteText(projects_ / "wall.kd5d", kProject);
+        WriteFile(projects_ / "wall.kd5d", kProject);
     }
     ScratchFolder dir_;
     const fs::path base_ = dir_ / "tmp";
@@ -56,7 +56,7 @@ TEST_F(PreparedRunTest, EachRunHasAPrivateFolderWithTheNamesFileRemovedAfterward
         struct stat info {};
         ASSERT_EQ(stat(first.folder().c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0700u);
-        EXPECT_EQ(ReadText(first.folder() / "NAMES.dat"),
+        EXPECT_EQ(ReadFile(first.folder() / "NAMES.dat"),
                   "2015.5.6\n" + (projects_ / "wall.kd5d").string() +
                       "\nwall.kd5o\nwall.kd5p\nwall.kd5r\n");
         EXPECT_EQ(FilesIn(first.folder()), std::set<std::string>{"NAMES.dat"});
@@ -79,23 +79,23 @@ TEST_F(PreparedRunTest, AKeptFolderStays) {
 TEST_F(PreparedRunTest, AProjectPathTheEngineCannotReadIsCopiedIntoTheRunFolder) {
     const fs::path odd = dir_ / "line\nbreak";
     fs::create_directory(odd);
-    WriteText(odd / "wall.kd5d", kProject);
+    WriteFile(odd / "wall.kd5d", kProject);
     const PreparedRun run(OutputsOf(odd / "wall.kd5d"), base_);
     ASSERT_TRUE(run.ready()) << run.error();
-    EXPECT_EQ(ReadText(run.folder() / "NAMES.dat"),
+    EXPECT_EQ(ReadFile(run.folder() / "NAMES.dat"),
               "2015.5.6\nwall.kd5d\nwall.kd5o\nwall.kd5p\nwall.kd5r\n");
-    EXPECT_EQ(ReadText(run.folder() / "wall.kd5d"), kProject);
+    EXPECT_EQ(ReadFile(run.folder() / "wall.kd5d"), kProject);
 }
 
 TEST_F(PreparedRunTest, AProjectItsOwnOutputsWouldOverwriteIsRefusedBeforeAnythingIsMade) {
-    WriteText(projects_ / "wall.kd5p", kProject);
+    WriteFile(projects_ / "wall.kd5p", kProject);
     const PreparedRun run(OutputsOf(projects_ / "wall.kd5p"), base_);
     EXPECT_FALSE(run.ready());
     EXPECT_EQ(run.error(),
               "the project file would be overwritten by its own outputs (wall.kd5o, wall.kd5p, "
               "wall.kd5r): give it another extension, such as .kd5d");
     EXPECT_TRUE(FilesIn(base_).empty());
-    EXPECT_EQ(ReadText(projects_ / "wall.kd5p"), kProject);
+    EXPECT_EQ(ReadFile(projects_ / "wall.kd5p"), kProject);
 }
 
 TEST_F(PreparedRunTest, NoRunFolderIsNoRun) {
@@ -115,7 +115,7 @@ TEST_F(PreparedRunTest, ACompletedRunPublishesItsOutputsOverTheOlderOnes) {
     EXPECT_EQ(conclusion.failure, "");
     EXPECT_EQ(conclusion.withdrawal, "");
     for (const char* extension : {".kd5o", ".kd5p", ".kd5r"})
-        EXPECT_EQ(ReadText(projects_ / ("wall" + std::string(extension))),
+        EXPECT_EQ(ReadFile(projects_ / ("wall" + std::string(extension))),
                   "new" + std::string(extension));
     EXPECT_EQ(FilesIn(projects_),
               (std::set<std::string>{"wall.kd5d", "wall.kd5o", "wall.kd5p", "wall.kd5r"}));
@@ -124,7 +124,7 @@ TEST_F(PreparedRunTest, ACompletedRunPublishesItsOutputsOverTheOlderOnes) {
 TEST_F(PreparedRunTest, AFailedRunWithdrawsTheOlderOutputs) {
     WriteOutputs(projects_, "wall", "older");
     // A link in an output's place goes, never its target.
-    WriteText(dir_ / "target", "kept");
+    WriteFile(dir_ / "target", "kept");
     fs::remove(projects_ / "wall.kd5r");
     fs::create_symlink(dir_ / "target", projects_ / "wall.kd5r");
     PreparedRun run(OutputsOf(projects_ / "wall.kd5d"), base_);
@@ -138,7 +138,7 @@ TEST_F(PreparedRunTest, AFailedRunWithdrawsTheOlderOutputs) {
               "no outputs were published; the older outputs of this project were removed, as "
               "they came from other input: wall.kd5o, wall.kd5p, wall.kd5r");
     EXPECT_EQ(FilesIn(projects_), std::set<std::string>{"wall.kd5d"});
-    EXPECT_EQ(ReadText(dir_ / "target"), "kept");
+    EXPECT_EQ(ReadFile(dir_ / "target"), "kept");
 
     EXPECT_EQ(run.Conclude("the engine failed").withdrawal, "no outputs were published");
 }

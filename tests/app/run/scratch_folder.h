@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/whole_files.h"
+
 namespace keldra::run {
 
 class ScratchFolder {
@@ -35,15 +37,7 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
-inline std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using keldra::testing::ReadFile;
+using keldra::testing::WriteFile;
 
 }  // namespace keldra::run

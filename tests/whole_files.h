@@ -1,4 +1,4 @@
-// Whole files as strings, for the tests of the command-line tools.
+// Whole files as strings, for the tests.
 #pragma once
 
 #include <filesystem>
