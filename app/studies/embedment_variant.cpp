@@ -9,6 +9,7 @@
 #include "app/tables/floatcolumn.h"
 #include "app/tables/formdescription.h"
 #include "app/tables/gridtable.h"
+#include "app/tables/unitstring.h"
 
 namespace keldra::studies {
 
@@ -96,16 +97,7 @@ int WallGeometry::IncrementsFor(double embedment) const {
     return static_cast<int>(std::lround((excavation + embedment) / increment_length));
 }
 
-QString LengthUnit(int units) {
-    switch (units) {
-        case kSIUnits:
-            return QStringLiteral("m");
-        case kGenericUnits:
-            return QStringLiteral("L");
-        default:
-            return QStringLiteral("in");
-    }
-}
+QString LengthUnit(int units) { return TUnitString::label(QStringLiteral("L"), units); }
 
 WallGeometry ReadWallGeometry(const QString& project) {
     const QTemporaryDir scratch;
