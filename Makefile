@@ -19,7 +19,8 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(STRICT) $(LAUNCHER) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Engine, runner and engine tests under AddressSanitizer + UndefinedBehaviorSanitizer.
+# The headless libraries, the command-line runner and their tests under AddressSanitizer +
+# UndefinedBehaviorSanitizer (the widget code is not built here).
 asan-build: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(STRICT) $(LAUNCHER) \
 	    -DKELDRA_SANITIZE=ON -DKELDRA_BUILD_APP=OFF -DKELDRA_BUILD_BENCH=OFF >/dev/null

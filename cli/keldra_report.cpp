@@ -11,9 +11,9 @@
 #include <fstream>
 #include <optional>
 
-#include "app/main/enginerun.h"
-#include "app/main/inputcheckdata.h"
-#include "app/main/inputchecks.h"
+#include "app/analysis/enginerun.h"
+#include "app/analysis/inputcheckdata.h"
+#include "app/analysis/inputchecks.h"
 #include "app/project/filelayout.h"
 #include "app/report/calculationreport.h"
 #include "app/results/report_reader.h"

@@ -3,7 +3,7 @@
 # its own executable (/proc/self/exe, symlinks resolved); links to them on the
 # PATH; the example projects, user guide and manual pages; and the desktop
 # entry, icons, file type and AppStream description.
-if(NOT KELDRA_BUILD_APP OR KELDRA_SANITIZE OR NOT TARGET KeldraEngine)
+if(NOT KELDRA_BUILD_APP OR KELDRA_SANITIZE)
   return()
 endif()
 

@@ -5,8 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "app/dialogs/dataedit.h"
 #include "app/project/programdata.h"
+#include "app/widgets/dataedit.h"
 
 void addFieldRow(QGridLayout& grid, TDataEdit& field, int row) {
     grid.addWidget(field.editLabel(), row, 0);

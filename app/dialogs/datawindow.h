@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/tables/forms/editedvalues.h"
+#include "app/widgets/editedvalues.h"
 
 class QGridLayout;
 class TDataEdit;

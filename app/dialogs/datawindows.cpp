@@ -11,8 +11,8 @@
 #include "app/dialogs/dlgspring.h"
 #include "app/dialogs/dlgtieback.h"
 #include "app/dialogs/dlgtitle.h"
+#include "app/forms/tablewindows.h"
 #include "app/project/programdata.h"
-#include "app/tables/forms/tablewindows.h"
 #include "app/tables/projecttables.h"
 
 TDataWindows::TDataWindows(TDataContext context, QMdiArea* mdiArea)

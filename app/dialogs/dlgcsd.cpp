@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/dialogs/dataedit.h"
 #include "app/dialogs/displayunits.h"
-#include "app/dialogs/sketch.h"
 #include "app/project/programdata.h"
+#include "app/widgets/dataedit.h"
+#include "app/widgets/sketch.h"
 
 namespace {
 

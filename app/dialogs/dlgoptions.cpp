@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/main/userprompts.h"
+#include "app/widgets/userprompts.h"
 
 namespace {
 

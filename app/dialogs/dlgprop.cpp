@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/dialogs/dataedit.h"
 #include "app/dialogs/displayunits.h"
+#include "app/forms/tablewindows.h"
 #include "app/project/programdata.h"
 #include "app/tables/evaluator.h"
-#include "app/tables/forms/tablewindows.h"
 #include "app/tables/numberformat.h"
 #include "app/tables/projecttables.h"
 #include "app/tables/tableerror.h"
+#include "app/widgets/dataedit.h"
 
 namespace {
 

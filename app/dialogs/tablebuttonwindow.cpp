@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/sketch.h"
+#include "app/forms/tablewindows.h"
 #include "app/project/programdata.h"
-#include "app/tables/forms/tablewindows.h"
 #include "app/tables/projecttables.h"
+#include "app/widgets/sketch.h"
 
 TTableButtonWindow::TTableButtonWindow(const TDataContext& context, TTableButtonSetup setup,
                                        QWidget* parent)

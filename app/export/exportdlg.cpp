@@ -16,6 +16,7 @@
 #include "app/export/exporterror.h"
 #include "app/export/workbookexport.h"
 #include "app/graphs/graphplot.h"
+#include "app/widgets/waitcursor.h"
 
 namespace {
 
@@ -36,14 +37,6 @@ QString chooseWorkbook(QWidget* parent, const QString& proposedName) {
 bool openWorkbook(const QString& fileName) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }
-
-// The wait cursor while the workbook is written.
-struct TWaitCursor {
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 }  // namespace
 

@@ -10,10 +10,10 @@
 #include <cmath>
 #include <limits>
 
-#include "app/dialogs/dataedit.h"
 #include "app/project/settingsstore.h"
 #include "app/tables/evaluator.h"
 #include "app/tables/tableerror.h"
+#include "app/widgets/dataedit.h"
 
 namespace {
 

@@ -49,13 +49,13 @@ class TGraphPlot {
     [[nodiscard]] int Units() const { return m_units; }
     void SetUnits(int units);
 
-    [[nodiscard]] std::vector<TLine>& lines(TCurveList list);
-    [[nodiscard]] const std::vector<TLine>& lines(TCurveList list) const;
-    [[nodiscard]] std::vector<TLine>& Lines() { return lines(TCurveList::Lines); }
-    [[nodiscard]] const std::vector<TLine>& Lines() const { return lines(TCurveList::Lines); }
-    [[nodiscard]] std::vector<TLine>& LayerLines() { return lines(TCurveList::LayerLines); }
+    [[nodiscard]] std::vector<TLine>& curves(TCurveList list);
+    [[nodiscard]] const std::vector<TLine>& curves(TCurveList list) const;
+    [[nodiscard]] std::vector<TLine>& Lines() { return curves(TCurveList::Lines); }
+    [[nodiscard]] const std::vector<TLine>& Lines() const { return curves(TCurveList::Lines); }
+    [[nodiscard]] std::vector<TLine>& LayerLines() { return curves(TCurveList::LayerLines); }
     [[nodiscard]] const std::vector<TLine>& LayerLines() const {
-        return lines(TCurveList::LayerLines);
+        return curves(TCurveList::LayerLines);
     }
 
     // Removes curves from the end or appends new ones until the list has n (n below 0 counts

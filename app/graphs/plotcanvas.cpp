@@ -32,7 +32,7 @@ void TPlotCanvas::paintEvent(QPaintEvent*) {
 
 void TPlotCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (onResized) onResized();
+    emit resized();
 }
 
 QString TPlotCanvas::readOut(QPoint pixel) const {
@@ -79,7 +79,7 @@ void TPlotCanvas::mousePressEvent(QMouseEvent* event) {
 
 void TPlotCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (onReadOut) onReadOut(readOut(at));
+    emit readOutChanged(readOut(at));
     if (!m_banding) return;
     const QRect plot = currentLayout().plot;
     m_bandEnd = QPoint(std::clamp(at.x(), plot.left(), plot.right()),

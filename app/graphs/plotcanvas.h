@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QWidget>
-#include <functional>
 
 #include "app/graphs/plotpainter.h"
 #include "app/graphs/plotview.h"
@@ -28,8 +27,9 @@ class TPlotCanvas : public QWidget {
     void zoomToBand(QPoint from, QPoint to);
     void zoomOutAt(QPoint pixel);
 
-    std::function<void(const QString&)> onReadOut;
-    std::function<void()> onResized;
+  signals:
+    void readOutChanged(const QString& text);  // the pointer moved over the graph
+    void resized();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

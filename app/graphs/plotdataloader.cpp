@@ -191,8 +191,8 @@ void TPlotDataLoader::readResults(int block, int unitFlag) {
 
     const auto index = static_cast<std::size_t>(block - 1);
     TLine* deflection[] = {&m_g.pltDef.Lines()[index], &m_g.pltDMS.Lines()[index]};
-    TLine* moment[] = {&m_g.pltMom.Lines()[index], &m_g.pltDMS.lines(TCurveList::Lines2)[index]};
-    TLine* shear[] = {&m_g.pltShear.Lines()[index], &m_g.pltDMS.lines(TCurveList::Lines3)[index]};
+    TLine* moment[] = {&m_g.pltMom.Lines()[index], &m_g.pltDMS.curves(TCurveList::Lines2)[index]};
+    TLine* shear[] = {&m_g.pltShear.Lines()[index], &m_g.pltDMS.curves(TCurveList::Lines3)[index]};
     TLine& reaction = m_g.pltSoil.Lines()[index];
     for (TLine* curve :
          {deflection[0], deflection[1], moment[0], moment[1], shear[0], shear[1], &reaction})
@@ -256,7 +256,7 @@ void TPlotDataLoader::equalLengths() {
     padAll(m_g.pltPY.Lines(), longestCurve(m_g.pltPY.Lines()));
     for (TGraphPlot* graph : m_g.depthResults()) padAll(graph->Lines(), m_largestResults);
     for (TCurveList list : {TCurveList::Lines, TCurveList::Lines2, TCurveList::Lines3})
-        padAll(m_g.pltDMS.lines(list), m_largestResults);
+        padAll(m_g.pltDMS.curves(list), m_largestResults);
 }
 
 void TPlotDataLoader::setCaptions(int unitFlag) {
@@ -312,7 +312,7 @@ void LoadPlotData(TResultGraphs& graphs, TWordReader& reader, const TPlotProject
 bool LoadPlotData(TResultGraphs& graphs, const QString& fileName, const TPlotProject& project,
                   const std::function<void(const QString&)>& showError) {
     try {
-        TWordReader reader = TWordReader::fromFile(fileName);
+        TWordReader reader = TWordReader::FromFile(fileName);
         LoadPlotData(graphs, reader, project);
         return true;
     } catch (const EInOutError&) {

@@ -85,16 +85,16 @@ TPlotForm::TPlotForm(TGraphPlot& graph, const TPlotView& view, QWidget* parent)
     m_legend->setVisible(!graph.Lines().empty() && graph.ShowLegend);
     m_showLegend->setVisible(m_legend->isVisibleTo(this));
 
-    m_canvas->onReadOut = [this](const QString& text) { setWindowTitle(text); };
+    connect(m_canvas, &TPlotCanvas::readOutChanged, this, &QWidget::setWindowTitle);
     // Until the user drags it, the legend follows the plot's bottom right corner.
-    m_canvas->onResized = [this] {
+    connect(m_canvas, &TPlotCanvas::resized, this, [this] {
         if (m_legendMoved)
             m_legend->keepInside();
         else
             placeLegendAtPlotCorner();
-    };
-    m_legend->onMoved = [this] { m_legendMoved = true; };
-    m_legend->onToggle = [this](int curve) { toggleCurve(curve); };
+    });
+    connect(m_legend, &TPlotLegend::moved, this, [this] { m_legendMoved = true; });
+    connect(m_legend, &TPlotLegend::curveToggled, this, &TPlotForm::toggleCurve);
     resize(800, 600);
     placeLegendAtPlotCorner();
 }

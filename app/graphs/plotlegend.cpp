@@ -102,11 +102,11 @@ void TPlotLegend::mouseMoveEvent(QMouseEvent* event) {
 void TPlotLegend::mouseReleaseEvent(QMouseEvent*) {
     if (!m_dragging) return;
     m_dragging = false;
-    if (onMoved) onMoved();
+    emit moved();
 }
 
 void TPlotLegend::mouseDoubleClickEvent(QMouseEvent* event) {
     m_dragging = false;
     const int row = entryAt(event->position().toPoint());
-    if (row >= 0 && onToggle) onToggle(m_entries[static_cast<std::size_t>(row)].curve);
+    if (row >= 0) emit curveToggled(m_entries[static_cast<std::size_t>(row)].curve);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 #include "app/graphs/plotpainter.h"
@@ -29,8 +28,9 @@ class TPlotLegend : public QWidget {
     [[nodiscard]] int entryAt(QPoint p) const;
     [[nodiscard]] int itemHeight() const;
 
-    std::function<void(int curve)> onToggle;  // a double-clicked entry's curve
-    std::function<void()> onMoved;
+  signals:
+    void curveToggled(int curve);  // a double-clicked entry's curve
+    void moved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

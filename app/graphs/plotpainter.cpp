@@ -27,7 +27,7 @@ int px(double v) { return static_cast<int>(std::lround(v)); }
 const std::vector<TLine>& panelLines(const TGraphPlot& g, int panel) {
     static constexpr TCurveList lists[] = {TCurveList::Lines, TCurveList::Lines2,
                                            TCurveList::Lines3};
-    return g.lines(lists[panel]);
+    return g.curves(lists[panel]);
 }
 
 struct TPanelCaptions {

@@ -34,7 +34,7 @@ std::optional<TPlotView> TPlotView::ForGraph(const TGraphPlot& graph) {
     TPlotView v;
     const TCurveList lists[kPanels] = {TCurveList::Lines, TCurveList::Lines2, TCurveList::Lines3};
     for (int panel = 0; panel < kPanels; ++panel) {
-        const std::optional<TPanelRange> range = CurveRange(graph.lines(lists[panel]));
+        const std::optional<TPanelRange> range = CurveRange(graph.curves(lists[panel]));
         if (!range) return std::nullopt;
         v.m_full[idx(panel)] = v.m_view[idx(panel)] = *range;
     }

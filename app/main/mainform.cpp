@@ -19,7 +19,7 @@
 #include "app/dialogs/datawindows.h"
 #include "app/main/caption.h"
 #include "app/main/menuenabling.h"
-#include "app/tables/forms/editedvalues.h"
+#include "app/widgets/editedvalues.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <memory>
 #include <vector>
 
+#include "app/analysis/enginerun.h"
 #include "app/graphs/resultgraphs.h"
 #include "app/main/appsettings.h"
-#include "app/main/enginerun.h"
 #include "app/main/mainactions.h"
 #include "app/main/projectsession.h"
-#include "app/main/userprompts.h"
+#include "app/widgets/userprompts.h"
 
 class QLabel;
 class TViewCommands;
@@ -134,6 +134,8 @@ class TMainForm : public QMainWindow {
     void closeChildWindows();
 
     [[nodiscard]] bool inputChecksPass();
+    // The engine's run of the saved project, under the wait cursor.
+    [[nodiscard]] TRunResult runEngine(const TRunFiles& files);
     void reportRun(const TRunResult& result, const TRunFiles& files);
     // Loads the project's plot-data file, when it exists, into the result
     // graphs and sets whether results are loaded. With showErrors a failure

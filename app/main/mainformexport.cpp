@@ -6,8 +6,8 @@
 #include "app/export/exportdlg.h"
 #include "app/main/mainactions.h"
 #include "app/main/mainform.h"
-#include "app/main/userprompts.h"
 #include "app/report/calculationreport.h"
+#include "app/widgets/userprompts.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void TMainForm::exportCalculationReport() {
     if (!ResultsAreCurrent(projectFile)) {
         if (!inputChecksPass()) return;
         const TRunFiles files = TRunFiles::forProject(projectFile);
-        const TRunResult result = m_engine.run(files);
+        const TRunResult result = runEngine(files);
         reportRun(result, files);
         if (result.outcome != TRunOutcome::Completed) return;
     }

@@ -17,6 +17,7 @@
 #include "app/main/userguide.h"
 #include "app/results/report_reader.h"
 #include "app/results/results_summary.h"
+#include "app/widgets/waitcursor.h"
 
 namespace {
 
@@ -63,7 +64,12 @@ void TMainForm::runAnalysis() {
     if (!fileSave() || m_session.isNew()) return;
     if (!inputChecksPass()) return;
     const TRunFiles files = TRunFiles::forProject(m_session.fileName());
-    reportRun(m_engine.run(files), files);
+    reportRun(runEngine(files), files);
+}
+
+TRunResult TMainForm::runEngine(const TRunFiles& files) {
+    const TWaitCursor wait;
+    return m_engine.run(files);
 }
 
 bool TMainForm::inputChecksPass() {

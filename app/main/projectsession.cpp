@@ -1,6 +1,6 @@
 #include "app/main/projectsession.h"
 
-#include "app/main/inputcheckdata.h"
+#include "app/analysis/inputcheckdata.h"
 #include "app/project/constructionstages.h"
 #include "app/project/inouterror.h"
 #include "app/project/programdata.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/main/inputchecks.h"
+#include "app/analysis/inputchecks.h"
 #include "app/main/switches.h"
 #include "app/project/filelayout.h"
 

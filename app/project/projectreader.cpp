@@ -101,7 +101,7 @@ void TProjectReader::readBlock(TBlock block) {
 void TProjectReader::readTitle(TBlock block) {
     // The title is a record of its own: a line whose words were taken belongs to the record
     // before it.
-    if (m_words.itemsTaken() > 0) (void)m_words.ReadLine();
+    if (m_words.ItemsTaken() > 0) (void)m_words.ReadLine();
     const QString title = m_words.ReadLine();
     // Stages 2 and up carry their number instead of the title; the project keeps its title.
     if (block == TBlock::Stage && title.contains(kStageMark)) return;
@@ -343,7 +343,7 @@ int TProjectReader::readCount() {
     const int count = std::max(m_words.ReadInteger(), 0);
     // Every row of a count starts a line of its own: a count beyond the lines left cannot be
     // met, and would otherwise make tables of that many rows first.
-    if (count > m_words.remainingLines()) {
+    if (count > m_words.RemainingLines()) {
         throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
     }
     return count;
@@ -363,7 +363,7 @@ TGridTable& TProjectReader::rowTable(const TGridTable& table, int column, int ro
 int TProjectReader::readOption(int highest) {
     const int option = m_words.ReadInteger();
     if (option < 0 || option > highest) {
-        m_words.failLastWord(
+        m_words.FailLastWord(
             QStringLiteral("An option from 0 to %1 was expected but not found.").arg(highest));
     }
     return option;
@@ -372,7 +372,7 @@ int TProjectReader::readOption(int highest) {
 int TProjectReader::readChoice(int choices) {
     const int choice = m_words.ReadInteger();
     if (choice < 1 || choice > choices) {
-        m_words.failLastWord(
+        m_words.FailLastWord(
             QStringLiteral("A choice from 1 to %1 was expected but not found.").arg(choices));
     }
     return choice;

@@ -38,16 +38,16 @@ std::optional<double> parseNumber(const QString& word) {
 
 TWordReader::TWordReader(const QByteArray& content) {
     for (QString& text : textLines(content)) {
-        QStringList words = splitWords(text);
+        QStringList words = SplitWords(text);
         m_lines.push_back({std::move(text), std::move(words)});
     }
 }
 
-TWordReader TWordReader::fromFile(const QString& fileName) {
+TWordReader TWordReader::FromFile(const QString& fileName) {
     return TWordReader(readTextFile(fileName));
 }
 
-QStringList TWordReader::splitWords(const QString& line) {
+QStringList TWordReader::SplitWords(const QString& line) {
     QStringList words;
     QString rest = trimmed(line);
     while (!rest.isEmpty()) {
@@ -63,37 +63,37 @@ QStringList TWordReader::splitWords(const QString& line) {
 
 QString TWordReader::NextWord() {
     // A used-up line, and any blank line after it, gives way to the next line with words.
-    while (m_line < lineCount() && m_item == m_lines[m_line].words.size()) {
+    while (m_line < LineCount() && m_item == m_lines[m_line].words.size()) {
         ++m_line;
         m_item = 0;
     }
-    if (m_line == lineCount()) {
+    if (m_line == LineCount()) {
         throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
     }
     return m_lines[m_line].words[m_item++];
 }
 
-void TWordReader::failLastWord(const QString& expected) const {
+void TWordReader::FailLastWord(const QString& expected) const {
     throw EInOutError(
         QStringLiteral("Error on Line %1 Item %2\r%3").arg(m_line + 1).arg(m_item).arg(expected));
 }
 
 double TWordReader::ReadFloat() {
     const std::optional<double> value = parseNumber(NextWord());
-    if (!value) failLastWord(QStringLiteral("A floating point number was expected but not found."));
+    if (!value) FailLastWord(QStringLiteral("A floating point number was expected but not found."));
     return *value;
 }
 
 qint32 TWordReader::ReadInteger() {
     const std::optional<double> value = parseNumber(NextWord());
     if (!value || *value != std::trunc(*value) || *value < -2147483648.0 || *value > 2147483647.0) {
-        failLastWord(QStringLiteral("An integer was expected but not found."));
+        FailLastWord(QStringLiteral("An integer was expected but not found."));
     }
     return static_cast<qint32>(*value);
 }
 
 QString TWordReader::ReadLine() {
-    if (m_line == lineCount()) {
+    if (m_line == LineCount()) {
         throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
     }
     m_item = 0;

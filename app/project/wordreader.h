@@ -21,27 +21,27 @@ class TWordReader {
     explicit TWordReader(const QByteArray& content);
 
     // Reads the file; a file that cannot be opened or read raises EInOutError.
-    [[nodiscard]] static TWordReader fromFile(const QString& fileName);
+    [[nodiscard]] static TWordReader FromFile(const QString& fileName);
 
-    [[nodiscard]] bool AtEnd() const { return m_line == lineCount(); }
+    [[nodiscard]] bool AtEnd() const { return m_line == LineCount(); }
     [[nodiscard]] double ReadFloat();
     [[nodiscard]] qint32 ReadInteger();
     // The complete text of the current line, untrimmed; words not yet taken from it are skipped.
     [[nodiscard]] QString ReadLine();
     [[nodiscard]] QString NextWord();
 
-    [[nodiscard]] int lineCount() const { return static_cast<int>(m_lines.size()); }
-    [[nodiscard]] int currentLine() const { return m_line; }
+    [[nodiscard]] int LineCount() const { return static_cast<int>(m_lines.size()); }
+    [[nodiscard]] int CurrentLine() const { return m_line; }
     // Words already taken from the current line.
-    [[nodiscard]] int itemsTaken() const { return m_item; }
+    [[nodiscard]] int ItemsTaken() const { return m_item; }
     // Lines after the current one.
-    [[nodiscard]] int remainingLines() const { return std::max(lineCount() - m_line - 1, 0); }
+    [[nodiscard]] int RemainingLines() const { return std::max(LineCount() - m_line - 1, 0); }
 
     // Raises EInOutError naming the line and item of the word taken last, followed by a
     // carriage return and `expected`.
-    [[noreturn]] void failLastWord(const QString& expected) const;
+    [[noreturn]] void FailLastWord(const QString& expected) const;
 
-    [[nodiscard]] static QStringList splitWords(const QString& line);
+    [[nodiscard]] static QStringList SplitWords(const QString& line);
 
   private:
     std::vector<TWordContainer> m_lines;

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "app/views/eopengl.h"
+#include "app/widgets/waitcursor.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ void TglWindow::resizeGL(int width, int height) { glViewport(0, 0, width, height
 
 void TglWindow::paintGL() {
     if (!m_contextError.isEmpty() || !OnPaint) return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const TWaitCursor wait;
     m_painting = true;
     OnPaint();
     m_painting = false;
@@ -130,7 +131,6 @@ void TglWindow::paintGL() {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
     glFlush();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 namespace {

@@ -45,7 +45,7 @@ void CheckMessage(const QStringList& lines, const QString& message) {
     const qsizetype line = match.captured(1).toLongLong();
     const qsizetype item = match.captured(2).toLongLong();
     if (line < 1 || line > lines.size() || item < 1 ||
-        item > TWordReader::splitWords(lines[line - 1]).size()) {
+        item > TWordReader::SplitWords(lines[line - 1]).size()) {
         Fail("the message names no word of the data: " + message);
     }
 }
@@ -53,7 +53,7 @@ void CheckMessage(const QStringList& lines, const QString& message) {
 void ReadEveryWord(const QByteArray& content) {
     const QStringList lines = textLines(content);
     TWordReader words(content);
-    if (words.lineCount() != lines.size()) Fail("line count differs from the text's lines");
+    if (words.LineCount() != lines.size()) Fail("line count differs from the text's lines");
     // Every read takes a word or a line, or meets the end of the data.
     for (int k = 0; !words.AtEnd(); ++k) {
         try {
@@ -69,7 +69,7 @@ void ReadEveryWord(const QByteArray& content) {
                     (void)words.NextWord();
                     break;
                 default:
-                    if (words.ReadLine() != lines[words.currentLine() - 1])
+                    if (words.ReadLine() != lines[words.CurrentLine() - 1])
                         Fail("ReadLine changed the line's text");
             }
         } catch (const EInOutError& error) {

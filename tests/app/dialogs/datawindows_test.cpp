@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/dialogs/dataedit.h"
 #include "app/dialogs/dlgconloads.h"
 #include "app/dialogs/dlgcsd.h"
 #include "app/dialogs/dlgoptions.h"
 #include "app/dialogs/dlgprop.h"
 #include "app/dialogs/dlgtitle.h"
 #include "app/tables/formdescription.h"
+#include "app/widgets/dataedit.h"
 #include "tests/app/dialogs/windowfixture.h"
 
 namespace {

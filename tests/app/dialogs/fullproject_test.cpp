@@ -12,17 +12,17 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-#include "app/dialogs/dataedit.h"
 #include "app/dialogs/dlgcsd.h"
 #include "app/dialogs/dlgprop.h"
 #include "app/dialogs/dlgtitle.h"
+#include "app/forms/tablechartform.h"
+#include "app/forms/tablegrid.h"
 #include "app/project/programdata.h"
 #include "app/project/projectwriter.h"
 #include "app/tables/chartreader.h"
 #include "app/tables/formdescription.h"
-#include "app/tables/forms/tablechartform.h"
-#include "app/tables/forms/tablegrid.h"
 #include "app/tables/projecttables.h"
+#include "app/widgets/dataedit.h"
 #include "tests/app/dialogs/windowfixture.h"
 #include "tests/app/main/mainformfixture.h"
 

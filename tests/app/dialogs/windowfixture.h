@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "app/dialogs/datawindows.h"
+#include "app/forms/tableform.h"
+#include "app/forms/tablegrid.h"
+#include "app/forms/tablewindows.h"
 #include "app/project/programdata.h"
-#include "app/tables/forms/tableform.h"
-#include "app/tables/forms/tablegrid.h"
-#include "app/tables/forms/tablewindows.h"
 #include "app/tables/gridtable.h"
 #include "app/tables/projecttables.h"
 #include "tests/app/main/qtprint.h"

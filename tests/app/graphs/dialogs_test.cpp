@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/dialogs/dataedit.h"
 #include "app/graphs/activelinesdialog.h"
 #include "app/graphs/formatdialog.h"
 #include "app/graphs/graphcaptiondialog.h"
 #include "app/graphs/linenamesdialog.h"
 #include "app/project/settingsstore.h"
+#include "app/widgets/dataedit.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ TEST(TGraphPlot, NewCurvesTakeThePointCountOfTheFirstAndNumberThemselves) {
     EXPECT_TRUE(graph.Lines()[2].Active);
 
     graph.SetLineCount(TCurveList::Lines3, 2);  // other lists number after the main list
-    EXPECT_EQ(graph.lines(TCurveList::Lines3)[1].Value, 4);
+    EXPECT_EQ(graph.curves(TCurveList::Lines3)[1].Value, 4);
     graph.SetLineCount(TCurveList::Lines, -2);
     EXPECT_EQ(graph.LineCount(TCurveList::Lines), 0);
     EXPECT_EQ(graph.PointCount(TCurveList::Lines), 0);

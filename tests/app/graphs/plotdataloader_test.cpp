@@ -134,7 +134,7 @@ TEST(LoadPlotData, ThreeStagesNameTheCurvesAndPadShorterOnes) {
     for (const TGraphPlot* graph : {&g.pltDef, &g.pltMom, &g.pltShear, &g.pltSoil})
         for (const TLine& c : graph->Lines()) EXPECT_EQ(c.PointCount(), 41);
     for (TCurveList list : {TCurveList::Lines, TCurveList::Lines2, TCurveList::Lines3})
-        for (const TLine& c : g.pltDMS.lines(list)) EXPECT_EQ(c.PointCount(), 41);
+        for (const TLine& c : g.pltDMS.curves(list)) EXPECT_EQ(c.PointCount(), 41);
     const TLine& first = g.pltMom.Lines()[0];
     EXPECT_DOUBLE_EQ(first.Points[40].Y, 10.0);  // its own 41st row, not padding
     const TLine& second = g.pltMom.Lines()[1];

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/dialogs/dataedit.h"
 #include "app/dialogs/dlgprop.h"
 #include "app/dialogs/dlgstaged.h"
+#include "app/widgets/dataedit.h"
 #include "mainformfixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/main/inputchecks.h"
+#include "app/analysis/inputchecks.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "app/main/userprompts.h"
+#include "app/widgets/userprompts.h"
 
 class TScriptedPrompts : public TUserPrompts {
   public:

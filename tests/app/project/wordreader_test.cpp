@@ -19,7 +19,7 @@ namespace {
 TEST(WordReader, SplitsOnRunsOfBlanksAndTabsAndKeepsTheLine) {
     const QByteArray line = "  1.5\t\t2   3 ";
     TWordReader reader(line + "\r\nnext\r\n");
-    EXPECT_EQ(TWordReader::splitWords(QString::fromLatin1(line)), QStringList({"1.5", "2", "3"}));
+    EXPECT_EQ(TWordReader::SplitWords(QString::fromLatin1(line)), QStringList({"1.5", "2", "3"}));
     EXPECT_EQ(reader.ReadFloat(), 1.5);
     EXPECT_EQ(reader.ReadInteger(), 2);
     EXPECT_EQ(reader.ReadLine(), QString::fromLatin1(line));
@@ -40,7 +40,7 @@ TEST(WordReader, AfterReadLineTheNextWordIsTheFirstOfTheFollowingLine) {
 
 TEST(WordReader, LineEndsOfEveryKind) {
     TWordReader reader("1\r\n2\n3\r4");
-    EXPECT_EQ(reader.lineCount(), 4);
+    EXPECT_EQ(reader.LineCount(), 4);
     for (int expected = 1; expected <= 4; ++expected) EXPECT_EQ(reader.ReadInteger(), expected);
     EXPECT_INOUT_ERROR(reader.NextWord(), "This file either invalid or incomplete.");
 }
@@ -49,7 +49,7 @@ TEST(WordReader, BlankLinesAreSkippedByNextWord) {
     TWordReader reader("1\r\n\r\n \t \r\n2\r\n");
     EXPECT_EQ(reader.ReadInteger(), 1);
     EXPECT_EQ(reader.ReadInteger(), 2);
-    EXPECT_EQ(reader.currentLine(), 3);
+    EXPECT_EQ(reader.CurrentLine(), 3);
 }
 
 TEST(WordReader, IntegerConversion) {
@@ -119,7 +119,7 @@ TEST(WordReader, EndOfDataAndMissingFile) {
     EXPECT_EQ(reader.ReadInteger(), 2);
     EXPECT_INOUT_ERROR(reader.ReadFloat(), "This file either invalid or incomplete.");
     EXPECT_INOUT_ERROR(TWordReader("").NextWord(), "This file either invalid or incomplete.");
-    EXPECT_THROW((void)TWordReader::fromFile("/nonexistent/dir/file.kd5d"), EInOutError);
+    EXPECT_THROW((void)TWordReader::FromFile("/nonexistent/dir/file.kd5d"), EInOutError);
 }
 
 }  // namespace
