@@ -1,4 +1,4 @@
-// keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...
+// keldra-run [--jobs N] [--keep-scratch] [--json] [--no-subdivision-check] PROJECT.kd5d...
 //
 // The headless runner: the engine on each project in a child process of its
 // own, and a summary per problem. What it does and its exit status are told
@@ -8,7 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QString>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,12 +32,16 @@
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
 #include "app/run/run_folder.h"
+#include "app/studies/subdivision_check.h"
+#include "app/studies/subdivision_json.h"
+#include "app/studies/subdivision_text.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace keldra::run;
 using namespace keldra::results;
+using keldra::studies::SubdivisionCheck;
 
 constexpr int kAllClosed = 0;
 constexpr int kNotAnalysed = 1;
@@ -44,11 +51,13 @@ struct Options {
     int jobs = 1;
     bool keep_scratch = false;
     bool json = false;
+    bool subdivision_check = true;
     std::vector<std::string> projects;
 };
 
 constexpr const char* kUsage =
-    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...\n";
+    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] [--no-subdivision-check]\n"
+    "                  PROJECT.kd5d...\n";
 
 constexpr const char* kHelp =
     "Runs the engine on each project and prints, per problem, its label, the iterations,\n"
@@ -59,6 +68,14 @@ constexpr const char* kHelp =
     "of a completed run are then put next to the project. A run that fails leaves no\n"
     "outputs there: the older ones are removed.\n"
     "\n"
+    "After a completed run it runs the project once more with every soil layer that\n"
+    "carries p-y curves split into two layers of equal thickness and prints, per\n"
+    "problem, how much that changes the top deflection and the largest moment:\n"
+    "  Subdivision check: splitting every soil layer in two changes the top deflection\n"
+    "  by +52 % and the maximum moment by +9 %\n"
+    "with a warning when either changes by more than 10 %. The outputs of the run as\n"
+    "given are not touched.\n"
+    "\n"
     "Options:\n"
     "  --jobs N        run up to N projects at a time, each in a process of its own\n"
     "                  (1 to 64; 1 when not given)\n"
@@ -66,6 +83,8 @@ constexpr const char* kHelp =
     "                  and say where they are\n"
     "  --json          print instead one JSON document with the same values at the\n"
     "                  precision of their sources (the README gives its schema)\n"
+    "  --no-subdivision-check\n"
+    "                  skip the run with the soil layers split\n"
     "  -h, --help      print this help and exit\n"
     "\n"
     "Exit status:\n"
@@ -86,6 +105,8 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             options.keep_scratch = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--no-subdivision-check") {
+            options.subdivision_check = false;
         } else if (arg == "--jobs" && k + 1 < argc) {
             char* end = nullptr;
             const long jobs = std::strtol(argv[++k], &end, 10);
@@ -257,6 +278,7 @@ struct Conclusion {
     std::vector<std::string> errors;
     bool published = false;
     ResultsSummary summary;
+    std::optional<SubdivisionCheck> subdivision;  // none when not made
 };
 
 Conclusion ConclusionOf(const Job& job) {
@@ -293,7 +315,7 @@ std::string ExtremeLine(const char* name, const Extreme& e, const std::string& u
     return Line(name, printed(e.value), unit, printed(e.depth), length);
 }
 
-void PrintProblem(const ProblemSummary& p) {
+void PrintProblem(const ProblemSummary& p, const keldra::studies::ProblemCheck* check) {
     std::printf("  %s: %d iterations, %s\n", p.label.c_str(), p.iterations,
                 p.closed ? "converged" : "NOT converged");
     for (const std::string& w : p.warnings) std::printf("    %s\n", w.c_str());
@@ -319,6 +341,8 @@ void PrintProblem(const ProblemSummary& p) {
                    stdout);
     }
     for (const std::string& note : p.notes) std::printf("    note: %s\n", note.c_str());
+    if (check != nullptr)
+        for (const std::string& line : CheckLines(*check)) std::printf("    %s\n", line.c_str());
 }
 
 // Prints what the run of a project left.
@@ -330,7 +354,9 @@ void PrintText(const Job& job, const Conclusion& c) {
             std::printf("  %s\n", c.errors[k].c_str());
         return;
     }
-    for (const ProblemSummary& p : c.summary.problems) PrintProblem(p);
+    for (std::size_t k = 0; k < c.summary.problems.size(); ++k)
+        PrintProblem(c.summary.problems[k],
+                     c.subdivision ? &c.subdivision->problems[k] : nullptr);
     if (!c.summary.stop.empty()) {
         std::printf("  run stopped:\n");
         for (const std::string& line : c.summary.stop) std::printf("    %s\n", line.c_str());
@@ -359,6 +385,11 @@ void WriteProject(JsonWriter& json, const Job& job, const Conclusion& c) {
             json.Null();
     }
     WriteSummaryMembers(json, c.summary);
+    json.Key("subdivision_check");
+    if (c.subdivision)
+        WriteSubdivisionCheck(json, *c.subdivision);
+    else
+        json.Null();
     json.EndObject();
 }
 
@@ -381,6 +412,52 @@ bool PrintJson(const std::vector<Job>& jobs, const std::vector<Conclusion>& conc
     const std::string text = json.Text();
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
+}
+
+// A stop signal that arrived while the checks ran; 0 when none did. The
+// stop signals stay blocked, so they wait to be taken here.
+int PendingStop() {
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    const timespec now{};
+    const int signal = sigtimedwait(&stops, nullptr, &now);
+    return signal > 0 ? signal : 0;
+}
+
+// Runs the subdivision check of every run that completed; returns the
+// signal that stopped the checks, or 0.
+int CheckSubdivision(const Options& options, const std::string& library,
+                     const std::vector<Job>& jobs, std::vector<Conclusion>& conclusions) {
+    std::vector<keldra::studies::CheckedRun> runs;
+    std::vector<Conclusion*> checked;
+    for (std::size_t k = 0; k < jobs.size(); ++k) {
+        Conclusion& c = conclusions[k];
+        if (!c.published || !c.summary.error.empty() || c.summary.problems.empty()) continue;
+        runs.push_back({QString::fromStdString(jobs[k].files.project.string()), &c.summary});
+        checked.push_back(&c);
+    }
+    std::atomic<bool> cancel{false};
+    int stop = 0;
+    keldra::studies::StudyRunOptions run;
+    run.jobs = options.jobs;
+    run.library = library;
+    run.cancel = &cancel;
+    run.progress = [&](int, int) {
+        if (stop == 0) stop = PendingStop();
+        cancel = stop != 0;
+    };
+    std::vector<SubdivisionCheck> checks = RunSubdivisionChecks(runs, run);
+    if (stop == 0) stop = PendingStop();
+    if (stop != 0) {
+        std::fprintf(stderr,
+                     "keldra-run: stopped by signal %d (%s); the runs in progress were ended\n",
+                     stop, strsignal(stop));
+        return stop;
+    }
+    for (std::size_t k = 0; k < checked.size(); ++k) checked[k]->subdivision = std::move(checks[k]);
+    return 0;
 }
 
 }  // namespace
@@ -416,6 +493,9 @@ int main(int argc, char** argv) {
         conclusions.push_back(ConclusionOf(job));
         status = std::max(status, conclusions.back().status);
     }
+    if (options.subdivision_check)
+        if (const int stop = CheckSubdivision(options, library, jobs, conclusions); stop != 0)
+            return 128 + stop;
     if (options.json) {
         if (!PrintJson(jobs, conclusions, status)) {
             std::fprintf(stderr, "keldra-run: the JSON document could not be written: %s\n",

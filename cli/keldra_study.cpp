@@ -1,5 +1,6 @@
 // keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [options]
 // keldra-study strength PROJECT.kd5d [options]
+// keldra-study layers PROJECT.kd5d [--max-splits K] [options]
 //
 // Design studies from many runs of the engine on varied copies of a
 // project. What it does and its exit status are told by its help text.
@@ -21,6 +22,7 @@
 #include "app/project/inouterror.h"
 #include "app/run/engine_child.h"
 #include "app/studies/embedment_study.h"
+#include "app/studies/layer_study.h"
 #include "app/studies/strength_study.h"
 #include "app/studies/study_tables.h"
 #include "cli/study_plot.h"
@@ -35,7 +37,8 @@ constexpr int kUsageOrInput = 2;
 
 constexpr const char* kUsage =
     "Usage: keldra-study embedment PROJECT.kd5d --from E1 --to E2 --step DE [OPTION]...\n"
-    "  or:  keldra-study strength PROJECT.kd5d [OPTION]...\n";
+    "  or:  keldra-study strength PROJECT.kd5d [OPTION]...\n"
+    "  or:  keldra-study layers PROJECT.kd5d [--max-splits K] [OPTION]...\n";
 
 constexpr const char* kHelp =
     "embedment: runs the project with the wall's tip at each embedment from E1 to E2 in\n"
@@ -66,6 +69,13 @@ constexpr const char* kHelp =
     "when the project does not close as given; it warns when a factor closes above a\n"
     "failing one.\n"
     "\n"
+    "layers: runs the project with every soil layer that carries p-y curves split into\n"
+    "1, 2, ... K layers of equal thickness (the same soil, the parameters interpolated\n"
+    "linearly between the layer's top and bottom), K limited by the 10 layers a project\n"
+    "holds. It prints one row per split count: whether every problem closed, the\n"
+    "iterations, the top deflection, the largest moment and shear, each with its change\n"
+    "in percent against the finest split, and the file name of the studied project.\n"
+    "\n"
     "Options:\n"
     "  --from E1     the shortest embedment studied (embedment)\n"
     "  --to E2       the longest embedment studied (embedment)\n"
@@ -77,6 +87,8 @@ constexpr const char* kHelp =
     "                when not given)\n"
     "  --max M       the largest factor tried, from 1 to 1000 (strength; 10 when not\n"
     "                given)\n"
+    "  --max-splits K  the most parts a layer is split into (layers; as many as the\n"
+    "                project holds when not given)\n"
     "  --csv FILE    write the table as CSV, its header naming the unit of each column\n"
     "                (embedment) or the factors tried (strength)\n"
     "  --plot FILE   draw the top deflection and the largest moment against the\n"
@@ -91,13 +103,14 @@ constexpr const char* kHelp =
     "           cannot be read\n"
     "  128 + N  signal N (SIGINT or SIGTERM) stopped the study\n";
 
-enum class Kind { kEmbedment, kStrength };
+enum class Kind { kEmbedment, kStrength, kLayers };
 
 struct Options {
     Kind kind = Kind::kEmbedment;
     std::string project;
     double precision = 0.01, maximum = 10.0;
     std::optional<double> from, to, step;
+    std::optional<int> max_splits;
     int jobs = 1;
     std::string csv, keep, plot;
 };
@@ -115,8 +128,14 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
         if (std::string(argv[k]) == "--help" || std::string(argv[k]) == "-h") return Parsed::kHelp;
     if (argc < 3) return Parsed::kUsageError;
     const std::string kind = argv[1];
-    if (kind != "embedment" && kind != "strength") return Parsed::kUsageError;
-    options.kind = kind == "strength" ? Kind::kStrength : Kind::kEmbedment;
+    if (kind == "embedment")
+        options.kind = Kind::kEmbedment;
+    else if (kind == "strength")
+        options.kind = Kind::kStrength;
+    else if (kind == "layers")
+        options.kind = Kind::kLayers;
+    else
+        return Parsed::kUsageError;
     options.project = argv[2];
     for (int k = 3; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -141,13 +160,16 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
             options.precision = number;
         } else if (arg == "--max") {
             options.maximum = number;
+        } else if (arg == "--max-splits" && options.kind == Kind::kLayers && number >= 1 &&
+                   number <= 64 && number == int(number)) {
+            options.max_splits = static_cast<int>(number);
         } else if (arg == "--jobs" && number >= 1 && number <= 64 && number == int(number)) {
             options.jobs = static_cast<int>(number);
         } else {
             return Parsed::kUsageError;
         }
     }
-    if (options.kind == Kind::kStrength)
+    if (options.kind != Kind::kEmbedment)
         return options.from || options.to || options.step ? Parsed::kUsageError : Parsed::kRun;
     return options.from && options.to && options.step ? Parsed::kRun : Parsed::kUsageError;
 }
@@ -229,6 +251,35 @@ int StudyStrength(const Options& options, const QString& project, const QString&
     return status;
 }
 
+int StudyLayers(const Options& options, const QString& project, const QString& folder,
+                const StudyRunOptions& run) {
+    const LayerStudy study = RunLayerStudy(project, folder, options.max_splits, run);
+    if (study.cancelled) return Stopped();
+    if (study.limited)
+        std::fprintf(stderr,
+                     "keldra-study: the project holds at most 10 soil layers: its layers are "
+                     "split into at most %d parts\n",
+                     study.most_parts);
+    std::fputs(LayerTable(study).c_str(), stdout);
+    const int status = ReportFailures(study.rows);
+    if (!options.csv.empty() && !WriteFile(options.csv, LayerCsv(study)))
+        return Fail("cannot write " + options.csv);
+    return status;
+}
+
+int Study(const Options& options, const QString& project, const QString& folder,
+          const StudyRunOptions& run) {
+    switch (options.kind) {
+        case Kind::kStrength:
+            return StudyStrength(options, project, folder, run);
+        case Kind::kLayers:
+            return StudyLayers(options, project, folder, run);
+        case Kind::kEmbedment:
+            break;
+    }
+    return StudyEmbedment(options, project, folder, run);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -267,8 +318,7 @@ int main(int argc, char** argv) {
     run.library = keldra::run::EngineLibraryPath();
     run.cancel = &g_cancel;
     try {
-        return options.kind == Kind::kStrength ? StudyStrength(options, project, folder, run)
-                                               : StudyEmbedment(options, project, folder, run);
+        return Study(options, project, folder, run);
     } catch (const std::invalid_argument& error) {
         return Fail(error.what());
     } catch (const EInOutError& error) {

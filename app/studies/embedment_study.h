@@ -10,6 +10,7 @@
 #include "app/results/figure.h"
 #include "app/results/results_summary.h"
 #include "app/studies/embedment_variant.h"
+#include "app/studies/study_row.h"
 #include "app/studies/study_runs.h"
 
 namespace keldra::studies {
@@ -24,17 +25,9 @@ struct EmbedmentRange {
 [[nodiscard]] std::vector<int> StudiedIncrements(const WallGeometry& wall,
                                                  const EmbedmentRange& range);
 
-// One studied embedment. Staged and two-term projects have several
-// problems: the row closes when every one closes, and gives the largest
-// iteration count, the top deflection of the last problem and the largest
-// moment and shear of all of them.
-struct EmbedmentRow {
+// One studied embedment.
+struct EmbedmentRow : StudyRow {
     double embedment = 0.0, wall_length = 0.0;
-    bool closed = false;
-    int iterations = 0;
-    results::Figure top_deflection, moment, moment_depth, shear, shear_depth;
-    QString project;      // the file name of the studied project
-    std::string failure;  // why it has no results
 };
 
 struct EmbedmentStudy {

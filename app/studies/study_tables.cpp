@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace keldra::studies {
@@ -72,6 +73,13 @@ std::string Factor(double factor, double precision) {
     return QString::number(factor, 'f', Decimals(precision)).toStdString();
 }
 
+std::string Percent(const std::optional<double>& change, bool csv) {
+    if (!change) return csv ? "" : "n/a";
+    char text[32];
+    std::snprintf(text, sizeof text, csv ? "%.6g" : "%+.1f", *change);
+    return text;
+}
+
 }  // namespace
 
 std::vector<StudyColumn> EmbedmentColumns(const EmbedmentStudy& study, bool csv) {
@@ -108,6 +116,40 @@ std::vector<StudyColumn> StrengthColumns(const StrengthStudy& study, double prec
     }
     return columns;
 }
+
+std::vector<StudyColumn> LayerColumns(const LayerStudy& study, bool csv) {
+    const std::string length = study.units.length.empty() ? "?" : study.units.length;
+    const std::string moment = study.units.moment.empty() ? "?" : study.units.moment;
+    const std::string force = study.units.force.empty() ? "?" : study.units.force;
+    std::vector<StudyColumn> columns{{"splits", {}},
+                                     {"closed", {}},
+                                     {"iterations", {}},
+                                     {"top deflection (" + length + ")", {}},
+                                     {"change (%)", {}},
+                                     {"max |moment| (" + moment + ")", {}},
+                                     {"change (%)", {}},
+                                     {"max |shear| (" + force + ")", {}},
+                                     {"change (%)", {}},
+                                     {"project", {}}};
+    for (const LayerRow& row : study.rows) {
+        const std::string cells[] = {std::to_string(row.parts),
+                                     row.closed ? "1" : "0",
+                                     std::to_string(row.iterations),
+                                     Shown(row.top_deflection, csv),
+                                     Percent(row.deflection_change, csv),
+                                     Shown(row.moment, csv),
+                                     Percent(row.moment_change, csv),
+                                     Shown(row.shear, csv),
+                                     Percent(row.shear_change, csv),
+                                     row.project.toStdString()};
+        for (std::size_t k = 0; k < columns.size(); ++k) columns[k].cells.push_back(cells[k]);
+    }
+    return columns;
+}
+
+std::string LayerTable(const LayerStudy& study) { return Aligned(LayerColumns(study, false)); }
+
+std::string LayerCsv(const LayerStudy& study) { return Csv(LayerColumns(study, true)); }
 
 std::string EmbedmentTable(const EmbedmentStudy& study) {
     return Aligned(EmbedmentColumns(study, false));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/studies/embedment_study.h"
+#include "app/studies/layer_study.h"
 #include "app/studies/strength_study.h"
 
 namespace keldra::studies {
@@ -36,6 +37,12 @@ struct StudyColumn {
 // to the decimals of the precision.
 [[nodiscard]] std::string StrengthTable(const StrengthStudy& study, double precision);
 [[nodiscard]] std::string StrengthCsv(const StrengthStudy& study, double precision);
+
+// One row per split count: the results and their change against the finest
+// split, in percent.
+[[nodiscard]] std::vector<StudyColumn> LayerColumns(const LayerStudy& study, bool csv);
+[[nodiscard]] std::string LayerTable(const LayerStudy& study);
+[[nodiscard]] std::string LayerCsv(const LayerStudy& study);
 
 // "factor of safety: 1.25" or "factor of safety: below 1".
 [[nodiscard]] std::string FactorOfSafetyLine(const StrengthStudy& study, double precision);

@@ -206,7 +206,8 @@ TEST_F(KeldraRun, StoppedRunExitsWithOne) {
 }
 
 constexpr const char* kUsageLine =
-    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] PROJECT.kd5d...\n";
+    "Usage: keldra-run [--jobs N] [--keep-scratch] [--json] [--no-subdivision-check]\n"
+    "                  PROJECT.kd5d...\n";
 
 TEST_F(KeldraRun, UsageAndMissingFilesExitWithTwo) {
     const Outcome usage = RunRunner(With({}));
@@ -474,7 +475,8 @@ TEST_F(KeldraRunScripted, JsonTellsEachProjectsEndAndTheRunsStatus) {
             "      \"run_notes\": null,\n"
             "      \"ended\": false,\n"
             "      \"stop\": [],\n"
-            "      \"problems\": []\n"
+            "      \"problems\": [],\n"
+            "      \"subdivision_check\": null\n"
             "    },\n"
             "    {\n"
             "      \"project\": \"" +
@@ -495,7 +497,8 @@ TEST_F(KeldraRunScripted, JsonTellsEachProjectsEndAndTheRunsStatus) {
             "      \"stop\": [\n"
             "        \"fixture output\"\n"
             "      ],\n"
-            "      \"problems\": []\n"
+            "      \"problems\": [],\n"
+            "      \"subdivision_check\": null\n"
             "    }\n"
             "  ]\n"
             "}\n");
