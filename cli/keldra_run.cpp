@@ -355,8 +355,7 @@ void PrintText(const Job& job, const Conclusion& c) {
         return;
     }
     for (std::size_t k = 0; k < c.summary.problems.size(); ++k)
-        PrintProblem(c.summary.problems[k],
-                     c.subdivision ? &c.subdivision->problems[k] : nullptr);
+        PrintProblem(c.summary.problems[k], c.subdivision ? &c.subdivision->problems[k] : nullptr);
     if (!c.summary.stop.empty()) {
         std::printf("  run stopped:\n");
         for (const std::string& line : c.summary.stop) std::printf("    %s\n", line.c_str());

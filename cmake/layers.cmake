@@ -6,22 +6,29 @@
 # A folder's headers are found only through its own library: the library's include root holds a
 # single link, named by the folder's path, to that folder. A source file therefore sees its own
 # folder and those of the libraries it links, and an include of a higher folder is not found.
-function(keldra_folder_root name root_variable)
-  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+# The include root `name` holding a link to `source_folder`; returned in `root_variable`.
+function(keldra_folder_root name source_folder root_variable)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${source_folder})
   set(root ${CMAKE_BINARY_DIR}/include/${name})
   set(link ${root}/${folder})
   if(NOT IS_SYMLINK ${link})
     get_filename_component(parent ${link} DIRECTORY)
     file(MAKE_DIRECTORY ${parent})
-    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${link} SYMBOLIC)
+    file(CREATE_LINK ${source_folder} ${link} SYMBOLIC)
   endif()
   set(${root_variable} ${root} PARENT_SCOPE)
 endfunction()
 
 function(keldra_include_root target)
-  keldra_folder_root(${target} root)
+  keldra_folder_root(${target} ${CMAKE_CURRENT_SOURCE_DIR} root)
   target_include_directories(${target} PUBLIC ${root})
 endfunction()
+
+# Tests see the folders of the libraries they link, and the test helpers under tests/.
+macro(keldra_test_helpers)
+  keldra_folder_root(tests ${PROJECT_SOURCE_DIR}/tests tests_root)
+  include_directories(${tests_root})
+endmacro()
 
 # A static library of every source of the calling folder but those named in `EXCLUDE`, seeing
 # the folders of the libraries in `LINKS`.

@@ -11,7 +11,6 @@ namespace keldra::studies {
 
 namespace {
 
-
 std::string Length(double value, const WallGeometry& wall) {
     return QString::number(value, 'g', 10).toStdString() + " " +
            LengthUnit(wall.units).toStdString();

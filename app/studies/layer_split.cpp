@@ -89,8 +89,8 @@ std::vector<double> CurveThicknesses(const TGridTable& layers, const CurveDepths
 }
 
 int Splittable(const std::vector<double>& thickness) {
-    return static_cast<int>(std::count_if(thickness.begin(), thickness.end(),
-                                          [](double t) { return t > 0.0; }));
+    return static_cast<int>(
+        std::count_if(thickness.begin(), thickness.end(), [](double t) { return t > 0.0; }));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct LayerRow : StudyRow {
 struct LayerStudy {
     results::Units units;  // of the results, as the report labels them
     std::vector<LayerRow> rows;
-    int most_parts = 1;  // the most parts the soil-layer table holds
+    int most_parts = 1;    // the most parts the soil-layer table holds
     bool limited = false;  // fewer parts were studied than asked for
     bool cancelled = false;
 };

@@ -44,8 +44,7 @@ void FindWidestNearTop(const TGridTable& layers, const TProgramData& stage, Prob
 }
 
 ProblemLayers Split(TGridTable& layers, const TProgramData& stage, int parts) {
-    ProblemLayers facts{.user_curves = stage.options.externalPyCurves,
-                        .layers = layers.rowCount()};
+    ProblemLayers facts{.user_curves = stage.options.externalPyCurves, .layers = layers.rowCount()};
     const CurveDepths depths = CurveDepthsOf(stage, DepthFactor(layers));
     FindWidestNearTop(layers, stage, facts);
     facts.most_parts = MostParts(layers, depths);

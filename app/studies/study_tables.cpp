@@ -121,27 +121,18 @@ std::vector<StudyColumn> LayerColumns(const LayerStudy& study, bool csv) {
     const std::string length = study.units.length.empty() ? "?" : study.units.length;
     const std::string moment = study.units.moment.empty() ? "?" : study.units.moment;
     const std::string force = study.units.force.empty() ? "?" : study.units.force;
-    std::vector<StudyColumn> columns{{"splits", {}},
-                                     {"closed", {}},
-                                     {"iterations", {}},
-                                     {"top deflection (" + length + ")", {}},
-                                     {"change (%)", {}},
-                                     {"max |moment| (" + moment + ")", {}},
-                                     {"change (%)", {}},
-                                     {"max |shear| (" + force + ")", {}},
-                                     {"change (%)", {}},
-                                     {"project", {}}};
+    std::vector<StudyColumn> columns{{"splits", {}},     {"closed", {}},
+                                     {"iterations", {}}, {"top deflection (" + length + ")", {}},
+                                     {"change (%)", {}}, {"max |moment| (" + moment + ")", {}},
+                                     {"change (%)", {}}, {"max |shear| (" + force + ")", {}},
+                                     {"change (%)", {}}, {"project", {}}};
     for (const LayerRow& row : study.rows) {
-        const std::string cells[] = {std::to_string(row.parts),
-                                     row.closed ? "1" : "0",
-                                     std::to_string(row.iterations),
-                                     Shown(row.top_deflection, csv),
-                                     Percent(row.deflection_change, csv),
-                                     Shown(row.moment, csv),
-                                     Percent(row.moment_change, csv),
-                                     Shown(row.shear, csv),
-                                     Percent(row.shear_change, csv),
-                                     row.project.toStdString()};
+        const std::string cells[] = {
+            std::to_string(row.parts),           row.closed ? "1" : "0",
+            std::to_string(row.iterations),      Shown(row.top_deflection, csv),
+            Percent(row.deflection_change, csv), Shown(row.moment, csv),
+            Percent(row.moment_change, csv),     Shown(row.shear, csv),
+            Percent(row.shear_change, csv),      row.project.toStdString()};
         for (std::size_t k = 0; k < columns.size(); ++k) columns[k].cells.push_back(cells[k]);
     }
     return columns;

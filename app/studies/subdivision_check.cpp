@@ -34,8 +34,8 @@ std::optional<double> PercentChange(const results::Figure& given, const results:
     return (split.value - given.value) / std::fabs(given.value) * 100.0;
 }
 
-ProblemCheck Compare(const ProblemSummary& given, const ProblemLayers& layers,
-                     const StudyRun& run, std::size_t index) {
+ProblemCheck Compare(const ProblemSummary& given, const ProblemLayers& layers, const StudyRun& run,
+                     std::size_t index) {
     ProblemCheck check{.layers = layers};
     check.reason = NotApplicable(layers);
     if (check.reason.empty() && !given.closed) check.reason = "the problem did not close";

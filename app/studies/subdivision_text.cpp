@@ -23,8 +23,9 @@ std::string ChangeText(const std::optional<double>& change) {
 }
 
 std::string Warning(const ProblemCheck& check) {
-    std::string text = "Warning: the results depend on how the soil is split into layers by more "
-                       "than 10 %.";
+    std::string text =
+        "Warning: the results depend on how the soil is split into layers by more "
+        "than 10 %.";
     const ProblemLayers& layers = check.layers;
     if (layers.widest_layer > 0) {
         char spacing[32];
@@ -54,8 +55,7 @@ std::vector<std::string> CheckLines(const ProblemCheck& check) {
     }
     std::vector<std::string> lines{kLead + What(check) + " changes the top deflection by " +
                                    ChangeText(check.deflection_change) +
-                                   " and the maximum moment by " +
-                                   ChangeText(check.moment_change)};
+                                   " and the maximum moment by " + ChangeText(check.moment_change)};
     if (check.Warns()) lines.push_back(Warning(check));
     return lines;
 }

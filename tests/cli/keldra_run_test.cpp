@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/scratch_folder.h"
 #include "tests/whole_files.h"
 
 namespace {
@@ -112,11 +113,8 @@ Outcome RunRunner(const Launch& launch) { return Collect(Start(launch)); }
 class KeldraRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern =
-            std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/keldra-run-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        dir_ = keldra::testing::MakeScratchFolder("keldra-run-test");
+        ASSERT_FALSE(dir_.empty());
         tmp_ = dir_ / "tmp";
         fs::create_directory(tmp_);
         for (const char* name : {"two_stage.kd5d", "short_long_term.kd5d"})

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/results/results_summary.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -49,11 +50,8 @@ std::vector<std::string> Split(const std::string& line) {
 class KeldraStudy : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                              "/keldra-study-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        dir_ = keldra::testing::MakeScratchFolder("keldra-study-test");
+        ASSERT_FALSE(dir_.empty());
     }
     void TearDown() override { fs::remove_all(dir_); }
 

@@ -17,6 +17,7 @@
 
 #include "engine/driver.h"
 #include "engine/state.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -37,11 +38,8 @@ void WriteWhole(const fs::path& path, const std::uint8_t* data, std::size_t size
 class Workspace {
   public:
     Workspace() {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                              "/keldra-engine-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) Fail("mkdtemp");
-        dir_ = pattern;
+        dir_ = keldra::testing::MakeScratchFolder("keldra-engine-fuzz");
+        if (dir_.empty()) Fail("mkdtemp");
         std::string names = "2015.5.6\n";
         for (const char* extension : {".kd5d", ".kd5o", ".kd5p", ".kd5r"})
             names += (dir_ / "wall").string() + extension + "\n";

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/results/results_summary.h"
+#include "tests/scratch_folder.h"
 
 namespace keldra::results {
 
@@ -88,11 +89,8 @@ void ExpectWithinPrinted(const Quantity& summary, const Printed& report, const s
 class ExamplesSummary : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern =
-            std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/keldra-examples-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder_ = keldra::testing::MakeScratchFolder("keldra-examples");
+        ASSERT_FALSE(folder_.empty());
         std::string command = std::string(KELDRA_BIN_DIR) + "/keldra-run --jobs 2";
         for (const auto& entry : fs::directory_iterator(fs::path(KELDRA_SOURCE_DIR) / "examples")) {
             if (entry.path().extension() != ".kd5d") continue;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "scratch_folder.h"
+#include "tests/scratch_folder.h"
 
 namespace keldra::run {
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "scratch_folder.h"
+#include "tests/scratch_folder.h"
 
 namespace keldra::run {
 

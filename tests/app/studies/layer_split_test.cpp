@@ -68,9 +68,9 @@ TEST(LayerSplit, ALinearLayerKeepsItsLineAndSplitsWhereItCarriesCurves) {
     const QString pile = dir.filePath(QStringLiteral("pile.kd5d"));
     const QString split = dir.filePath(QStringLiteral("split.kd5d"));
     // The sand reaches 20 m below a 10 m pile: curves are built down to 10.4 m.
-    WriteSandPile(pile, {.depth = 20.0,
-                         .top = "10 0.0  30 0.0  10000 0 ",
-                         .bottom = "20 0.0  40 0.0  30000 0 "});
+    WriteSandPile(
+        pile,
+        {.depth = 20.0, .top = "10 0.0  30 0.0  10000 0 ", .bottom = "20 0.0  40 0.0  30000 0 "});
     (void)WriteLayerVariant(pile, split, 4);
     auto at = [](double depth) {
         const double s = depth / 20.0;
@@ -112,8 +112,9 @@ TEST(LayerSplit, MostPartsFitTheTenRowsOfTheSoilTable) {
         const QTemporaryDir dir;
         const QString pile = dir.filePath(QStringLiteral("pile.kd5d"));
         WriteSandPile(pile, {.layers = c.layers});
-        EXPECT_EQ(WriteLayerVariant(pile, dir.filePath(QStringLiteral("same.kd5d")), 1)[0].most_parts,
-                  c.most_parts)
+        EXPECT_EQ(
+            WriteLayerVariant(pile, dir.filePath(QStringLiteral("same.kd5d")), 1)[0].most_parts,
+            c.most_parts)
             << c.layers;
     }
 }

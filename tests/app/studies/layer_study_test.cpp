@@ -35,9 +35,9 @@ TEST(LayerStudy, EachRowIsThePileGivenInThatManyLayers) {
     const LayerRow& finest = study.rows.back();
     EXPECT_EQ(finest.deflection_change, 0.0);
     const LayerRow& first = study.rows.front();
-    EXPECT_DOUBLE_EQ(*first.deflection_change, (first.top_deflection.value -
-                                                finest.top_deflection.value) /
-                                                   finest.top_deflection.value * 100.0);
+    EXPECT_DOUBLE_EQ(*first.deflection_change,
+                     (first.top_deflection.value - finest.top_deflection.value) /
+                         finest.top_deflection.value * 100.0);
 }
 
 TEST(LayerStudy, AProjectWithoutGeneratedCurvesIsRefused) {

@@ -36,8 +36,8 @@ std::string RunKeldraRun(const QTemporaryDir& dir, const std::string& arguments)
 
 results::ResultsSummary SummaryOf(const QString& project) {
     const QString stem = project.chopped(5);
-    return results::SummariseFiles({(stem + ".kd5o").toStdString(),
-                                    (stem + ".kd5p").toStdString(), project.toStdString()});
+    return results::SummariseFiles(
+        {(stem + ".kd5o").toStdString(), (stem + ".kd5p").toStdString(), project.toStdString()});
 }
 
 std::string Quoted(const QString& file) { return "'" + file.toStdString() + "'"; }
