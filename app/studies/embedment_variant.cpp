@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 
 #include "app/project/inouterror.h"
@@ -55,16 +56,69 @@ double EngineFactor(const TGridTable& table, int column) {
     return static_cast<const TFloatColumn&>(table.column(column)).engineFactor();
 }
 
+// The depths of `table` in the engine's length.
+double EngineDepth(const TGridTable& table, int row) { return table.real(0, row) * EngineFactor(table, 0); }
+
+// A depth table ending at the old tip continues with its deepest values down
+// to a deeper tip, as the deepest soil layer does; stretching its last
+// segment instead would change the profile above the old tip. A table
+// reaching below the tip is cut there, its values at the tip interpolated
+// between the rows around it, so that the profile along the wall stays. A
+// table that begins below the tip is left to the engine: p-y factors below
+// the wall never apply, loads below it stop the run with the engine's message.
 void FollowTipDepths(TGridTable& table, double oldTip, double newTip) {
+    const int last = table.rowCount() - 1;
+    if (last < 0) return;
     const double factor = EngineFactor(table, 0);
-    const double tolerance = 1e-9 * std::max(1.0, oldTip);
-    for (int row = table.rowCount() - 1; row >= 0; --row) {
-        const double depth = table.real(0, row) * factor;
-        const bool deepest = row == table.rowCount() - 1;
-        if (deepest && std::fabs(depth - oldTip) <= tolerance) {
-            table.setReal(0, row, newTip / factor);
-        } else if (depth > newTip && table.rowCount() > 1) {
-            table.deleteRowGroup(row);
+    const double tolerance = 1e-9 * std::max({1.0, oldTip, newTip});
+    if (newTip > oldTip && std::fabs(EngineDepth(table, last) - oldTip) <= tolerance) {
+        table.addRowGroup();
+        for (int column = 1; column < table.columnCount(); ++column)
+            table.setReal(column, last + 1, table.real(column, last));
+        table.setReal(0, last + 1, newTip / factor);
+        return;
+    }
+    int below = 0;
+    while (below <= last && EngineDepth(table, below) <= newTip + tolerance) ++below;
+    if (below == 0 || below > last) return;
+    if (EngineDepth(table, below - 1) < newTip - tolerance) {
+        const double above = EngineDepth(table, below - 1);
+        const double share = (newTip - above) / (EngineDepth(table, below) - above);
+        for (int column = 1; column < table.columnCount(); ++column) {
+            const double upper = table.real(column, below - 1);
+            table.setReal(column, below, upper + share * (table.real(column, below) - upper));
+        }
+        table.setReal(0, below, newTip / factor);
+        ++below;
+    }
+    while (table.rowCount() > below) table.deleteRowGroup(table.rowCount() - 1);
+}
+
+// A tieback holds the wall at its depth: one on the old tip follows the tip,
+// one below the new tip would hold no wall. Dropping it would study another
+// support system than the one drawn, so that wall is refused instead.
+void FollowTipTiebacks(TProgramData& project, int oldTip, int newTip) {
+    if (!project.options.tieback) return;
+    TGridTable& tiebacks = project.tables().table(TableName::TiebackTable1);
+    const double factor = EngineFactor(tiebacks, 0);
+    const double length = project.wall.incrementLength;
+    for (int row = 0; row < tiebacks.rowCount(); ++row) {
+        // The engine puts a tieback on the nearest node.
+        const long node = std::lround(EngineDepth(tiebacks, row) / length);
+        if (node == oldTip) {
+            tiebacks.setReal(0, row, newTip * length / factor);
+        } else if (node > newTip) {
+            const QString unit = static_cast<const TFloatColumn&>(tiebacks.column(0)).unitLabel();
+            const QString stage = project.stages.count > 1
+                                      ? QStringLiteral(" of stage %1").arg(project.stages.current)
+                                      : QString();
+            throw EInOutError(QStringLiteral("the tieback of row %1%2 at %3 %4 lies below the "
+                                             "wall's tip at %5 %4")
+                                  .arg(row + 1)
+                                  .arg(stage)
+                                  .arg(tiebacks.real(0, row), 0, 'g', 10)
+                                  .arg(unit)
+                                  .arg(newTip * length / factor, 0, 'g', 10));
         }
     }
 }
@@ -86,6 +140,7 @@ void MoveTip(TProgramData& project, int increments) {
         FollowTipNodes(tables.table(node.name), node, oldTip, increments);
     for (QStringView name : kDepthTables)
         FollowTipDepths(tables.table(name), oldTip * length, increments * length);
+    FollowTipTiebacks(project, oldTip, increments);
     for (QStringView name : kSoilTables) DeepenSoil(tables.table(name), increments * length);
     project.wall.increments = increments;
     project.SetModified(true);
