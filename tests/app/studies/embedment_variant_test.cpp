@@ -194,6 +194,23 @@ TEST_F(EmbedmentVariant, ATiebackOnTheTipFollowsItAndOneBelowAShorterTipIsRefuse
     EXPECT_EQ(m_project.wall.increments, 32);
 }
 
+// In a study the refused wall is a row without results that says why; the others run.
+TEST_F(EmbedmentVariant, AStudiedWallShorterThanItsTiebackIsARowThatSaysWhy) {
+    const QString source = Changed("tieback_specified_deflection.kd5d", [](TProgramData& project) {
+        project.tables().table(TableName::TiebackTable1).setReal(0, 0, 9.0);
+    });
+    // The excavation is at 6.5 m: tips at 8 m (32 increments) and 10 m (40).
+    const EmbedmentStudy study =
+        RunEmbedmentStudy(source, m_dir.path(), {1.5, 3.5, 2.0},
+                          {.jobs = 2, .library = KELDRA_BIN_DIR "/libKeldraEngine.so"});
+    ASSERT_EQ(study.rows.size(), 2u);
+    EXPECT_FALSE(study.rows[0].closed);
+    EXPECT_EQ(study.rows[0].failure, "the tieback of row 1 at 9 m lies below the wall's tip at 8 m");
+    EXPECT_EQ(study.rows[0].project, QStringLiteral("source-ninc32.kd5d"));
+    EXPECT_EQ(study.rows[1].failure, "");
+    EXPECT_GT(study.rows[1].iterations, 0);
+}
+
 TEST_F(EmbedmentVariant, SoilProfileEndingAboveTheTipIsDeepenedByItsDeepestLayer) {
     Vary("sand_generated.kd5d", 100);  // 600 in = 50 ft
     TGridTable& layers = Table(TableName::NewSoil);
