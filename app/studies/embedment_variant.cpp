@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/project/filetables.h"
 #include "app/project/inouterror.h"
 #include "app/studies/opened_copy.h"
 #include "app/tables/floatcolumn.h"
@@ -22,6 +23,7 @@ struct NodeTable {
     QStringView name;
     int from = 0;
     int to = -1;
+    bool soil = false;  // rows describe the soil at their node, not something on the wall
 };
 
 constexpr NodeTable kNodeTables[] = {
@@ -29,6 +31,8 @@ constexpr NodeTable kNodeTables[] = {
     {TableName::SoilLayer, 1, -1},    // specified deflection and slope
     {TableName::BoundCond, 1, 2},     // concentrated loads
     {TableName::SoilStrength, 1, 2},  // lateral and rotational springs
+    {TableName::PYCurves2, PyCurveSetColumn::kNode, -1, true},
+    {TableName::MEICurves2, MomentEISetColumn::kFromNode, MomentEISetColumn::kToNode},
 };
 
 // Tables whose first column is a depth from the top of the wall.
@@ -40,12 +44,17 @@ constexpr int kLayerBottomColumn = 1;
 void FollowTipNodes(TGridTable& table, const NodeTable& columns, int oldTip, int newTip) {
     const int last = columns.to < 0 ? columns.from : columns.to;
     for (int row = table.rowCount() - 1; row >= 0; --row) {
-        if (table.integer(columns.from, row) > newTip && table.rowCount() > 1) {
+        const int from = table.integer(columns.from, row);
+        // A load, spring or restraint on the tip node moves with the tip. A p-y
+        // curve describes the soil at its node: the deepest one moves down to a
+        // longer wall's tip, so that the soil below stays covered, and below a
+        // shorter wall it is dropped like every row below the tip.
+        if (from == oldTip && !(columns.soil && newTip < oldTip)) {
+            table.setInteger(columns.from, row, newTip);
+        } else if (from > newTip && table.rowCount() > 1) {
             table.deleteRowGroup(row);
             continue;
         }
-        // A row that begins at the tip (a load or spring on the tip node) stays there.
-        if (table.integer(columns.from, row) == oldTip) table.setInteger(columns.from, row, newTip);
         const int end = table.integer(last, row);
         if (end == oldTip || end > newTip) table.setInteger(last, row, newTip);
     }
@@ -57,7 +66,9 @@ double EngineFactor(const TGridTable& table, int column) {
 }
 
 // The depths of `table` in the engine's length.
-double EngineDepth(const TGridTable& table, int row) { return table.real(0, row) * EngineFactor(table, 0); }
+double EngineDepth(const TGridTable& table, int row) {
+    return table.real(0, row) * EngineFactor(table, 0);
+}
 
 // A depth table ending at the old tip continues with its deepest values down
 // to a deeper tip, as the deepest soil layer does; stretching its last

@@ -95,6 +95,41 @@ TEST_F(EmbedmentVariant, LoadsOnTheTipAndRowsBelowTheNewTip) {
     EXPECT_EQ(springs.integer(1, 0), 0);
 }
 
+// A load on the tip node follows a shorter tip also when other loads are given.
+TEST_F(EmbedmentVariant, ALoadOnTheTipFollowsAShorterTipBesideOtherLoads) {
+    VaryFile(Changed("tieback_specified_deflection.kd5d",
+                     [](TProgramData& project) {
+                         project.options.concentratedLoads = true;
+                         TGridTable& loads = project.tables().table(TableName::BoundCond);
+                         loads.setRowCount(2);
+                         for (int column : {1, 2}) {
+                             loads.setInteger(column, 0, 0);
+                             loads.setInteger(column, 1, 40);
+                         }
+                     }),
+             32);
+    TGridTable& loads = Table(TableName::BoundCond);
+    ASSERT_EQ(loads.rowCount(), 2);
+    EXPECT_EQ(loads.integer(1, 1), 32);
+    EXPECT_EQ(loads.integer(2, 1), 32);
+}
+
+// The SI trapezoid example gives user p-y curves at nodes 26, 30, 35 and 40 (its tip).
+TEST_F(EmbedmentVariant, UserPyCurvesBelowAShorterTipAreDroppedAndTheDeepestFollowsALongerOne) {
+    struct Case {
+        int increments;
+        std::vector<int> nodes;
+    };
+    for (const Case& c : {Case{30, {26, 30}}, Case{33, {26, 30}}, Case{50, {26, 30, 35, 50}}}) {
+        SCOPED_TRACE(c.increments);
+        Vary("anchored_generated_trapezoid_si.kd5d", c.increments);
+        const TGridTable& curves = Table(TableName::PYCurves2);
+        std::vector<int> nodes;
+        for (int row = 0; row < curves.rowCount(); ++row) nodes.push_back(curves.integer(0, row));
+        EXPECT_EQ(nodes, c.nodes);
+    }
+}
+
 using Rows = std::vector<std::vector<double>>;
 
 Rows RowsOf(const TGridTable& table) {
@@ -139,10 +174,19 @@ TEST_F(EmbedmentVariant, DistributedLoadsAreCutAtAShorterTipAndContinuedBelowALo
          {{0, 0}, {6, 60}, {9, 30}, {10, 100}},
          32,
          {{0, 0}, {6, 60}, {8, 40}}},
-        {"a row at the new tip ends the table", {{0, 0}, {8, 50}, {10, 100}}, 32, {{0, 0}, {8, 50}}},
-        {"a table ending above the new tip stays", {{0, 0}, {6.5, 38.6}}, 32, {{0, 0}, {6.5, 38.6}}},
+        {"a row at the new tip ends the table",
+         {{0, 0}, {8, 50}, {10, 100}},
+         32,
+         {{0, 0}, {8, 50}}},
+        {"a table ending above the new tip stays",
+         {{0, 0}, {6.5, 38.6}},
+         32,
+         {{0, 0}, {6.5, 38.6}}},
         {"the deepest load continues", {{0, 0}, {10, 100}}, 48, {{0, 0}, {10, 100}, {12, 100}}},
-        {"a table ending above the old tip stays", {{0, 0}, {6.5, 38.6}}, 48, {{0, 0}, {6.5, 38.6}}},
+        {"a table ending above the old tip stays",
+         {{0, 0}, {6.5, 38.6}},
+         48,
+         {{0, 0}, {6.5, 38.6}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -205,7 +249,8 @@ TEST_F(EmbedmentVariant, AStudiedWallShorterThanItsTiebackIsARowThatSaysWhy) {
                           {.jobs = 2, .library = KELDRA_BIN_DIR "/libKeldraEngine.so"});
     ASSERT_EQ(study.rows.size(), 2u);
     EXPECT_FALSE(study.rows[0].closed);
-    EXPECT_EQ(study.rows[0].failure, "the tieback of row 1 at 9 m lies below the wall's tip at 8 m");
+    EXPECT_EQ(study.rows[0].failure,
+              "the tieback of row 1 at 9 m lies below the wall's tip at 8 m");
     EXPECT_EQ(study.rows[0].project, QStringLiteral("source-ninc32.kd5d"));
     EXPECT_EQ(study.rows[1].failure, "");
     EXPECT_GT(study.rows[1].iterations, 0);
