@@ -2,9 +2,11 @@
 // and the number of increments changes, so the embedment below the
 // excavation changes by whole increments. Everything tied to the tip
 // follows it in every stage: rows of the wall stiffness, the specified
-// deflections and slopes, the concentrated loads, the springs and the
-// tiebacks that reached the old tip node reach the new one, and rows below
-// the new tip are dropped or clipped. Depth tables (p-y factors, distributed
+// deflections and slopes, the concentrated loads, the springs, the
+// moment-EI sections and the tiebacks that reached the old tip node reach
+// the new one, and rows below the new tip are dropped or clipped; user p-y
+// curves below a shorter tip are dropped, the deepest one moves down to a
+// longer tip. Depth tables (p-y factors, distributed
 // loads) are cut at a shorter tip, their values there interpolated, and
 // continue with their deepest values below a longer one when they ended at
 // the old tip. A soil profile that ends above the new tip is deepened by its
