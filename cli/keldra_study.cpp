@@ -25,7 +25,7 @@
 #include "app/studies/layer_study.h"
 #include "app/studies/strength_study.h"
 #include "app/studies/study_tables.h"
-#include "cli/study_plot.h"
+#include "app/studyplot/study_plot.h"
 
 namespace {
 
@@ -226,7 +226,7 @@ int StudyEmbedment(const Options& options, const QString& project, const QString
         return Fail("cannot write " + options.csv);
     if (!options.plot.empty()) {
         const QString error =
-            keldra::cli::WriteEmbedmentPlot(QString::fromStdString(options.plot), study);
+            keldra::studyplot::WriteEmbedmentPlot(QString::fromStdString(options.plot), study);
         if (!error.isEmpty()) return Fail(error.toStdString());
     }
     std::fputs(CriticalEmbedmentLine(study).c_str(), stdout);

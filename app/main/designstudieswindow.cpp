@@ -13,14 +13,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "app/main/embedmentplotview.h"
 #include "app/project/inouterror.h"
+#include "app/project/textfile.h"
 #include "app/studies/embedment_study.h"
 #include "app/studies/strength_study.h"
+#include "app/studyplot/study_plot.h"
+#include "app/widgets/userprompts.h"
 
 using namespace keldra::studies;
 
@@ -50,11 +55,12 @@ QString Line(const std::string& text) { return QString::fromStdString(text).trim
 }  // namespace
 
 TDesignStudiesWindow::TDesignStudiesWindow(QString projectFile, int units, QString engineLibrary,
-                                           QWidget* parent)
+                                           TUserPrompts& prompts, QWidget* parent)
     : QWidget(parent),
       m_projectFile(std::move(projectFile)),
       m_engineLibrary(std::move(engineLibrary)),
-      m_units(units) {
+      m_units(units),
+      m_prompts(prompts) {
     setWindowTitle(QStringLiteral("Design Studies"));
     const QFileInfo info(m_projectFile);
     m_folder = info.dir().filePath(info.completeBaseName() + QStringLiteral("-studies"));
@@ -76,17 +82,26 @@ TDesignStudiesWindow::TDesignStudiesWindow(QString projectFile, int units, QStri
     m_run = new QPushButton(QStringLiteral("Run"));
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
     m_cancelButton->setEnabled(false);
-    auto* copy = new QPushButton(QStringLiteral("Copy"));
+    m_copy = new QPushButton(QStringLiteral("Copy"));
+    m_saveTable = new QPushButton(QStringLiteral("Save Table..."));
+    m_savePlot = new QPushButton(QStringLiteral("Save Plot..."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_run);
     buttons->addWidget(m_cancelButton);
     buttons->addStretch();
-    buttons->addWidget(copy);
+    for (QPushButton* button : {m_copy, m_saveTable, m_savePlot}) {
+        button->setEnabled(false);
+        buttons->addWidget(button);
+    }
 
     m_progress = new QProgressBar;
     m_table = new QTableWidget;
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_plot = new TEmbedmentPlotView;
+    m_results = new QTabWidget;
+    m_results->addTab(m_table, QStringLiteral("Table"));
+    m_results->addTab(m_plot, QStringLiteral("Plot"));
     m_verdict = new QLabel;
     auto* kept = new QLabel(QStringLiteral("The studied projects are kept in %1; double-click a "
                                            "row to open its project.")
@@ -97,14 +112,16 @@ TDesignStudiesWindow::TDesignStudiesWindow(QString projectFile, int units, QStri
     layout->addLayout(form);
     layout->addLayout(buttons);
     layout->addWidget(m_progress);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_results, 1);
     layout->addWidget(m_verdict);
     layout->addWidget(kept);
 
     connect(m_study, &QComboBox::currentIndexChanged, this, [this] { showFields(); });
     connect(m_run, &QPushButton::clicked, this, [this] { start(); });
     connect(m_cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
-    connect(copy, &QPushButton::clicked, this, [this] { copyTable(); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyTable(); });
+    connect(m_saveTable, &QPushButton::clicked, this, [this] { saveTable(); });
+    connect(m_savePlot, &QPushButton::clicked, this, [this] { savePlot(); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         const int last = m_table->columnCount() - 1;
         if (last >= 0 && m_table->item(row, last) != nullptr)
@@ -188,6 +205,7 @@ TDesignStudiesWindow::Outcome TDesignStudiesWindow::runStudy(int kind, std::vect
                 RunStrengthStudy(m_projectFile, m_folder, values[0], values[1], options);
             if (study.cancelled) return Cancelled();
             outcome.columns = StrengthColumns(study, values[0]);
+            outcome.csv = StrengthCsv(study, values[0]);
             outcome.verdict = Line(FactorOfSafetyLine(study, values[0]));
             if (study.non_monotone)
                 outcome.verdict +=
@@ -197,7 +215,9 @@ TDesignStudiesWindow::Outcome TDesignStudiesWindow::runStudy(int kind, std::vect
                 m_projectFile, m_folder, {values[0], values[1], values[2]}, options);
             if (study.cancelled) return Cancelled();
             outcome.columns = EmbedmentColumns(study, false);
+            outcome.csv = EmbedmentCsv(study);
             outcome.verdict = Line(CriticalEmbedmentLine(study));
+            outcome.embedment = study;
         }
     } catch (const std::invalid_argument& error) {
         outcome.error = QString::fromStdString(error.what());
@@ -220,7 +240,17 @@ void TDesignStudiesWindow::finish(const Outcome& outcome) {
     m_progress->setValue(outcome.error.isEmpty() ? 1 : 0);
     m_verdict->setText(outcome.error.isEmpty() ? outcome.verdict : outcome.error);
     if (!outcome.error.isEmpty()) return;
-    const std::vector<StudyColumn>& columns = outcome.columns;
+    showTable(outcome.columns);
+    m_csv = outcome.csv;
+    m_studied = outcome.embedment ? QStringLiteral("embedment") : QStringLiteral("strength");
+    m_plot->setStudy(outcome.embedment);
+    m_copy->setEnabled(true);
+    m_saveTable->setEnabled(true);
+    m_savePlot->setEnabled(outcome.embedment.has_value());
+    m_results->setTabEnabled(m_results->indexOf(m_plot), outcome.embedment.has_value());
+}
+
+void TDesignStudiesWindow::showTable(const std::vector<StudyColumn>& columns) {
     m_table->clear();
     m_table->setColumnCount(static_cast<int>(columns.size()));
     m_table->setRowCount(columns.empty() ? 0 : static_cast<int>(columns.front().cells.size()));
@@ -245,4 +275,33 @@ void TDesignStudiesWindow::copyTable() const {
     for (int r = 0; r < m_table->rowCount(); ++r)
         row([&](int c) { return m_table->item(r, c)->text(); });
     QApplication::clipboard()->setText(text);
+}
+
+QString TDesignStudiesWindow::proposedFile(const QString& ending) const {
+    return QDir(m_folder).filePath(QStringLiteral("%1-%2%3").arg(
+        QFileInfo(m_projectFile).completeBaseName(), m_studied, ending));
+}
+
+void TDesignStudiesWindow::saveTable() {
+    if (m_csv.empty()) return;
+    const QString file = m_prompts.saveFileName(
+        this, QStringLiteral("Save Table"), proposedFile(QStringLiteral(".csv")),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (file.isEmpty()) return;
+    try {
+        writeTextFile(file, QByteArray::fromStdString(m_csv));
+    } catch (const EInOutError& error) {
+        m_prompts.warning(this, error.message());
+    }
+}
+
+void TDesignStudiesWindow::savePlot() {
+    if (!m_plot->study()) return;
+    const QString file = m_prompts.saveFileName(
+        this, QStringLiteral("Save Plot"), proposedFile(QStringLiteral(".svg")),
+        QStringLiteral("SVG drawings (*.svg);;PNG images (*.png)"), QStringLiteral("svg"));
+    if (file.isEmpty()) return;
+    const QString error = keldra::studyplot::WriteEmbedmentPlot(file, *m_plot->study());
+    if (!error.isEmpty())
+        m_prompts.warning(this, QStringLiteral("The plot was not saved: %1.").arg(error));
 }

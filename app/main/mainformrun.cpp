@@ -155,8 +155,8 @@ void TMainForm::showDesignStudies() {
     if (!fileSave() || m_session.isNew()) return;
     const QString project = m_session.fileName();
     showChildWindow(QStringLiteral("DesignStudies"), [&] {
-        auto* window =
-            new TDesignStudiesWindow(project, m_session.unitSystem(), m_engine.libraryPath());
+        auto* window = new TDesignStudiesWindow(project, m_session.unitSystem(),
+                                                m_engine.libraryPath(), *m_prompts);
         // Opening replaces the project and closes this window: after its signal has returned.
         connect(window, &TDesignStudiesWindow::openProject, this, [this](const QString& file) {
             QMetaObject::invokeMethod(

@@ -2,11 +2,16 @@
 // and the number of increments changes, so the embedment below the
 // excavation changes by whole increments. Everything tied to the tip
 // follows it in every stage: rows of the wall stiffness, the specified
-// deflections and slopes, the concentrated loads and the springs that
-// reached the old tip node reach the new one, rows below the new tip are
-// dropped or clipped, depth tables whose deepest row lay at the old tip end
-// at the new one, and a soil profile that ends above the new tip is
-// deepened by its deepest layer.
+// deflections and slopes, the concentrated loads, the springs, the
+// moment-EI sections and the tiebacks that reached the old tip node reach
+// the new one, and rows below the new tip are dropped or clipped; user p-y
+// curves below a shorter tip are dropped, the deepest one moves down to a
+// longer tip. Depth tables (p-y factors, distributed
+// loads) are cut at a shorter tip, their values there interpolated, and
+// continue with their deepest values below a longer one when they ended at
+// the old tip. A soil profile that ends above the new tip is deepened by its
+// deepest layer. A wall whose tip would lie above one of its tiebacks is
+// refused: it would no longer be the anchored wall that was drawn.
 #pragma once
 
 #include <QString>
@@ -39,7 +44,7 @@ struct WallGeometry {
 [[nodiscard]] WallGeometry ReadWallGeometry(const QString& project);
 
 // Writes `target`: `source` with `increments` increments in every stage.
-// Raises EInOutError.
+// Raises EInOutError, also when a tieback lies below the new tip.
 void WriteEmbedmentVariant(const QString& source, const QString& target, int increments);
 
 }  // namespace keldra::studies

@@ -12,9 +12,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "app/main/designstudieswindow.h"
+#include "app/project/textfile.h"
 #include "mainformfixture.h"
 
 namespace {
@@ -36,6 +38,15 @@ TDesignStudiesWindow* openWindow(TMainFormFixture& f, const QString& example) {
     f.form->actions().designStudies->trigger();
     QMdiSubWindow* child = f.form->mdiArea()->activeSubWindow();
     return child == nullptr ? nullptr : qobject_cast<TDesignStudiesWindow*>(child->widget());
+}
+
+// The number of pixels of the plot drawn in `colour`.
+int PixelsOf(QWidget& plot, QColor colour) {
+    const QImage image = plot.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    return count;
 }
 
 void runEmbedmentStudy(TDesignStudiesWindow& window, const QStringList& range) {
@@ -60,6 +71,37 @@ TEST(DesignStudiesWindow, EmbedmentStudyFillsTheTableCopiesItAndOpensAStudiedPro
     window->copyTable();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("embedment (in)\twall length (in)\t"));
 
+    // The plot shows the three closing embedments as points on a curve.
+    QWidget& plot = *window->results().widget(1);
+    EXPECT_TRUE(window->results().isTabEnabled(1));
+    plot.resize(700, 600);
+    EXPECT_GT(PixelsOf(plot, QColor(Qt::darkBlue)), 100);
+
+    // The table is saved as keldra-study writes it, the plot as SVG.
+    f.prompts->fileNames = {f.path("table.csv"), f.path("plot.svg")};
+    window->saveTable();
+    window->savePlot();
+    const QString folder = window->studyFolder();
+    EXPECT_EQ(f.log.dialogTitles,
+              QStringList({"Save Table | " + folder + "/sand_generated-embedment.csv",
+                           "Save Plot | " + folder + "/sand_generated-embedment.svg"}));
+    const QStringList csv = QString::fromUtf8(readTextFile(f.path("table.csv"))).split('\n');
+    ASSERT_EQ(csv.size(), 5);  // a header, three rows and the end of the last line
+    EXPECT_TRUE(csv[0].startsWith("embedment (in),wall length (in),closed,iterations,"));
+    EXPECT_TRUE(csv[3].startsWith("120,300,1,"));
+    EXPECT_TRUE(csv[3].endsWith(",sand_generated-ninc50.kd5d"));
+    const QByteArray svg = readTextFile(f.path("plot.svg"));
+    EXPECT_TRUE(svg.contains("top deflection (in)"));
+    EXPECT_TRUE(svg.contains("max |moment| (LBS-IN)"));
+
+    // A file that cannot be written is told, and the study stays.
+    f.prompts->fileNames = {f.path("no-such-folder/table.csv")};
+    window->saveTable();
+    ASSERT_EQ(f.log.warnings.size(), 1);
+    EXPECT_TRUE(
+        f.log.warnings[0].startsWith("Cannot write file \"" + f.path("no-such-folder/table.csv")));
+    EXPECT_EQ(window->table().rowCount(), 3);
+
     const QString studied = window->studyFolder() + "/sand_generated-ninc50.kd5d";
     emit window->table().cellDoubleClicked(2, 0);
     QCoreApplication::processEvents();
@@ -80,4 +122,21 @@ TEST(DesignStudiesWindow, BadRangeAndCancelSayWhatHappened) {
     window->cancel();
     ASSERT_TRUE(waitUntilDone(*window));
     EXPECT_EQ(window->verdict().text(), "The study was cancelled.");
+}
+
+TEST(DesignStudiesWindow, AStrengthStudyHasATableToSaveAndNoPlot) {
+    TMainFormFixture f(QCoreApplication::applicationDirPath());
+    TDesignStudiesWindow* window = openWindow(f, "sand_generated.kd5d");
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->savePlotButton().isEnabled());  // nothing studied yet
+    window->study().setCurrentIndex(1);
+    runEmbedmentStudy(*window, {"0.5", "2"});
+    EXPECT_TRUE(window->verdict().text().startsWith("factor of safety: "));
+    EXPECT_FALSE(window->results().isTabEnabled(1));
+    EXPECT_FALSE(window->savePlotButton().isEnabled());
+    f.prompts->fileNames = {f.path("strength.csv")};
+    window->saveTable();
+    EXPECT_EQ(f.log.dialogTitles, QStringList({"Save Table | " + window->studyFolder() +
+                                               "/sand_generated-strength.csv"}));
+    EXPECT_TRUE(QString::fromUtf8(readTextFile(f.path("strength.csv"))).startsWith("factor,"));
 }

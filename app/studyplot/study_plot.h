@@ -10,7 +10,7 @@
 class QPainter;
 class QRectF;
 
-namespace keldra::cli {
+namespace keldra::studyplot {
 
 void DrawEmbedmentPlot(QPainter& painter, const QRectF& area, const studies::EmbedmentStudy& study);
 
@@ -19,4 +19,4 @@ void DrawEmbedmentPlot(QPainter& painter, const QRectF& area, const studies::Emb
 [[nodiscard]] QString WriteEmbedmentPlot(const QString& fileName,
                                          const studies::EmbedmentStudy& study);
 
-}  // namespace keldra::cli
+}  // namespace keldra::studyplot
