@@ -9,17 +9,9 @@
 #include "app/tables/gridtablechart.h"
 #include "app/tables/tableerror.h"
 #include "app/tables/tableregistry.h"
+#include "tests/app/tables/table_failure.h"
 
 namespace {
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ETableError& error) {
-        return error.message();
-    }
-    return QStringLiteral("<no error>");
-}
 
 std::vector<TColumnDefinition> definitionsOf(const TGridTable& table) {
     std::vector<TColumnDefinition> definitions;

@@ -9,19 +9,11 @@
 #include "app/tables/tablecolumn.h"
 #include "app/tables/tableerror.h"
 #include "app/tables/tableregistry.h"
+#include "tests/app/tables/table_failure.h"
 
 namespace {
 
 using Column = TColumnDefinition;
-
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ETableError& error) {
-        return error.message();
-    }
-    return QStringLiteral("<no error>");
-}
 
 class GridTableTest : public ::testing::Test {
   protected:
