@@ -166,9 +166,9 @@ QStringList TMainForm::subdivisionCheckLines(const TRunFiles& files,
     if (ResultsAreCurrent(files.projectFile)) {
         const TWaitCursor wait;
         lines = keldra::studies::CheckLines(
-            summary, keldra::studies::CheckProject(files.projectFile, summary,
-                                                   QFile::encodeName(m_engine.libraryPath())
-                                                       .toStdString()));
+            summary,
+            keldra::studies::CheckProject(files.projectFile, summary,
+                                          QFile::encodeName(m_engine.libraryPath()).toStdString()));
     } else {
         lines = keldra::studies::CheckLines(
             {.reason = "the results are older than the project file; run the analysis again"});

@@ -29,7 +29,7 @@ struct TReportContent {
     QString units;    // "English", "SI", "Generic"
     std::vector<TStageInputs> stages;
     TReportTable summary;
-    QStringList warnings;  // "Stage 2: ..." and the message of a run that stopped
+    QStringList warnings;          // "Stage 2: ..." and the message of a run that stopped
     QStringList subdivisionCheck;  // its lines; none when it is not made
     TResultGraphs graphs;
     QStringList plotProblems;  // why the graphs are missing

@@ -254,9 +254,9 @@ TEST_F(KeldraReport, ResultsEndWithTheSubdivisionCheckOfEveryProblem) {
             EXPECT_NE(all.find(label + "Subdivision check: ", part), std::string::npos) << label;
 
         const fs::path unchecked = dir_ / "unchecked.pdf";
-        ASSERT_EQ(report({"--no-subdivision-check", project.string(), "-o", unchecked.string()})
-                      .status,
-                  0);
+        ASSERT_EQ(
+            report({"--no-subdivision-check", project.string(), "-o", unchecked.string()}).status,
+            0);
         EXPECT_EQ(text(unchecked).find("Subdivision"), std::string::npos);
     }
 }
