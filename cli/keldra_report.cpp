@@ -1,4 +1,4 @@
-// keldra-report PROJECT [-o REPORT.pdf] [--with-text-report]
+// keldra-report PROJECT [-o REPORT.pdf] [--with-text-report] [--no-subdivision-check]
 //
 // Writes the calculation report of a project data file as PDF, as the desktop program's
 // "Export Calculation Report (PDF)..." does; runs the analysis first when the project has no
@@ -27,13 +27,15 @@ constexpr int kUsageOrFiles = 2;
 
 constexpr const char* kUsage =
     "Usage: keldra-report PROJECT.kd5d [-o REPORT.pdf] [--with-text-report]\n"
+    "                     [--no-subdivision-check]\n"
     "  or:  keldra-report --help\n";
 
 constexpr const char* kHelp =
     "Writes the calculation report of a KELDRA project data file as one PDF: a cover with\n"
     "the contents, the inputs of every stage as tables with their units, the soil profile of\n"
-    "every stage, the results summary with every warning of the run's report, and the graphs\n"
-    "of deflection, bending moment, shear, soil reaction, earth pressure and the p-y curves.\n"
+    "every stage, the results summary with every warning of the run's report and the\n"
+    "subdivision check, and the graphs of deflection, bending moment, shear, soil reaction,\n"
+    "earth pressure and the p-y curves.\n"
     "Pages are A4, or Letter where the locale measures in US units.\n"
     "\n"
     "When the project has no results next to it, or they are older than the project file,\n"
@@ -45,6 +47,10 @@ constexpr const char* kHelp =
     "  -o, --output REPORT.pdf  the file to write; by default the project's name with\n"
     "                           \"-report.pdf\", beside the project\n"
     "  --with-text-report       adds the full text report as an appendix\n"
+    "  --no-subdivision-check   leaves out the subdivision check: by default the project is\n"
+    "                           run once more with every soil layer split in two, and the\n"
+    "                           results summary tells, per problem, how much the top\n"
+    "                           deflection and the maximum moment change\n"
     "  -h, --help               shows this help\n"
     "\n"
     "Exit status:\n"
@@ -58,6 +64,7 @@ struct Command {
     QString project;
     QString output;
     bool withTextReport = false;
+    bool subdivisionCheck = true;
     bool help = false;
 };
 
@@ -83,6 +90,8 @@ std::optional<Command> ParseCommand(const QStringList& arguments) {
             command.help = true;
         } else if (argument == QLatin1String("--with-text-report")) {
             command.withTextReport = true;
+        } else if (argument == QLatin1String("--no-subdivision-check")) {
+            command.subdivisionCheck = false;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
             if (k + 1 >= arguments.size()) {
                 UsageError(argument + " needs a file name");
@@ -158,8 +167,10 @@ int WriteReport(const Command& command) {
     if (!stop.isEmpty()) return Failure(kAnalysisFailed, "the analysis stopped: " + Lines(stop));
     const QString output =
         command.output.isEmpty() ? DefaultReportFile(projectFile) : command.output;
-    const QString error =
-        WriteCalculationReport(opened.project(), projectFile, output, {command.withTextReport});
+    TReportOptions options{.withTextReport = command.withTextReport};
+    if (command.subdivisionCheck)
+        options.checkEngine = TEngineRunner(QCoreApplication::applicationDirPath()).libraryPath();
+    const QString error = WriteCalculationReport(opened.project(), projectFile, output, options);
     if (!error.isEmpty()) return Failure(kUsageOrFiles, error);
     return kWritten;
 }

@@ -5,6 +5,7 @@
 namespace {
 
 const char* const kEditorKey = "Word Processor";
+const char* const kSubdivisionCheckKey = "Subdivision Check";
 
 QString recentFileKey(int index) { return QStringLiteral("File%1").arg(index + 1); }
 
@@ -26,15 +27,22 @@ void readAppSettings(TAppSettings& settings) {
     if (!editor.isEmpty()) settings.editorPath = editor;
     for (int i = 0; i < TRecentFiles::kCapacity; ++i)
         settings.recentFiles.setAt(i, store->value(recentFileKey(i)).toString());
+    settings.subdivisionCheck = store->value(kSubdivisionCheckKey, true).toBool();
 }
 
 void writeAppSettings(const TAppSettings& settings) {
     TSettingsGroup store;
     store->setValue(kEditorKey, settings.editorPath);
     storeRecentFiles(*store, settings.recentFiles);
+    store->setValue(kSubdivisionCheckKey, settings.subdivisionCheck);
 }
 
 void writeRecentFiles(const TRecentFiles& recentFiles) {
     TSettingsGroup store;
     storeRecentFiles(*store, recentFiles);
+}
+
+void writeSubdivisionCheck(bool on) {
+    TSettingsGroup store;
+    store->setValue(kSubdivisionCheckKey, on);
 }

@@ -114,6 +114,10 @@ void createStageActions(QObject* owner, const TActionFactory& make, TMainActions
 
 void createComputationActions(const TActionFactory& make, TMainActions& a) {
     a.runAnalysis = make("&Run Analysis", "Run Analysis", "run");
+    a.subdivisionCheck = make("Subdivision &Check After Each Run",
+                              "After each run, runs the project once more with every soil layer "
+                              "split in two and tells how much the results change");
+    a.subdivisionCheck->setCheckable(true);
     a.editInput = make("Edit I&nput Text");
     a.editRunNotes = make("Edit &Processor-Run Notes");
     a.editOutput = make("Edit &Output Text");

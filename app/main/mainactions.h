@@ -57,6 +57,7 @@ struct TMainActions {
 
     // Computation
     QAction* runAnalysis;
+    QAction* subdivisionCheck;
     QAction* editInput;
     QAction* editRunNotes;
     QAction* editOutput;

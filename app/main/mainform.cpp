@@ -134,7 +134,7 @@ void TMainForm::createOptionsMenu() {
 void TMainForm::createComputationMenus() {
     const TMainActions& a = m_actions;
     QMenu* computation = menuBar()->addMenu("&Computation");
-    computation->addAction(a.runAnalysis);
+    computation->addActions({a.runAnalysis, a.subdivisionCheck});
     computation->addSeparator();
     computation->addActions({a.editInput, a.editRunNotes, a.editOutput});
     computation->addSeparator();
@@ -196,6 +196,7 @@ QString TMainForm::statusText() const { return m_statusText->text(); }
 
 void TMainForm::readSettings() {
     readAppSettings(m_settings);
+    m_actions.subdivisionCheck->setChecked(m_settings.subdivisionCheck);
     updateRecentFileEntries();
 }
 

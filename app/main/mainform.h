@@ -14,6 +14,7 @@
 #include "app/main/appsettings.h"
 #include "app/main/mainactions.h"
 #include "app/main/projectsession.h"
+#include "app/results/results_summary.h"
 #include "app/widgets/userprompts.h"
 
 class QLabel;
@@ -137,6 +138,10 @@ class TMainForm : public QMainWindow {
     // The engine's run of the saved project, under the wait cursor.
     [[nodiscard]] TRunResult runEngine(const TRunFiles& files);
     void reportRun(const TRunResult& result, const TRunFiles& files);
+    // The lines of the subdivision check of the saved project's run, made under the wait
+    // cursor; none when the check is turned off or the run has no problems.
+    [[nodiscard]] QStringList subdivisionCheckLines(const TRunFiles& files,
+                                                    const keldra::results::ResultsSummary& summary);
     // Loads the project's plot-data file, when it exists, into the result
     // graphs and sets whether results are loaded. With showErrors a failure
     // is reported to the user (after a run), else it is silent (on open).

@@ -72,6 +72,10 @@ void TMainForm::connectActions() {
     connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
 
     connect(a.runAnalysis, &QAction::triggered, this, &TMainForm::runAnalysis);
+    connect(a.subdivisionCheck, &QAction::triggered, this, [this](bool on) {
+        m_settings.subdivisionCheck = on;
+        writeSubdivisionCheck(on);
+    });
     connect(a.editInput, &QAction::triggered, this,
             [this] { openInEditor(TRunFiles::forProject(m_session.fileName()).projectFile); });
     connect(a.editRunNotes, &QAction::triggered, this,

@@ -1,5 +1,6 @@
 // "Export Plots To Excel": the result graphs go to a workbook through the export dialog.
-// "Export Calculation Report (PDF)...": the report of the saved project, opened when written.
+// "Export Calculation Report (PDF)...": the report of the saved project, with the subdivision
+// check when it is on, opened when written.
 #include <QAction>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "app/main/mainform.h"
 #include "app/report/calculationreport.h"
 #include "app/widgets/userprompts.h"
+#include "app/widgets/waitcursor.h"
 
 namespace {
 
@@ -51,7 +53,13 @@ void TMainForm::exportCalculationReport() {
         reportRun(result, files);
         if (result.outcome != TRunOutcome::Completed) return;
     }
-    const QString error = WriteCalculationReport(m_session.project(), projectFile, pdf);
+    TReportOptions options;
+    if (m_settings.subdivisionCheck) options.checkEngine = m_engine.libraryPath();
+    QString error;
+    {
+        const TWaitCursor wait;
+        error = WriteCalculationReport(m_session.project(), projectFile, pdf, options);
+    }
     if (!error.isEmpty()) {
         m_prompts->information(this, error);
         return;

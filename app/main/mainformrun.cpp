@@ -15,8 +15,12 @@
 #include "app/main/resultssummarywindow.h"
 #include "app/main/texteditor.h"
 #include "app/main/userguide.h"
+#include "app/report/calculationreport.h"
 #include "app/results/report_reader.h"
 #include "app/results/results_summary.h"
+#include "app/results/summary_table.h"
+#include "app/studies/subdivision_check.h"
+#include "app/studies/subdivision_text.h"
 #include "app/widgets/waitcursor.h"
 
 namespace {
@@ -56,6 +60,20 @@ TReportNotes reportNotes(const QString& reportFile) {
     for (const std::string& line : summary.stop) notes.lines << QString::fromLocal8Bit(line);
     notes.stopped = !summary.stop.empty();
     return notes;
+}
+
+keldra::results::ResultsSummary summaryOf(const TRunFiles& files) {
+    const auto path = [](const QString& file) { return QFile::encodeName(file).toStdString(); };
+    return keldra::results::SummariseFiles(
+        {path(files.report), path(files.plotData), path(files.projectFile)});
+}
+
+// Paragraphs of a message: the non-empty ones, a blank line between them.
+QString paragraphs(const QList<QStringList>& parts) {
+    QStringList texts;
+    for (const QStringList& lines : parts)
+        if (!lines.isEmpty()) texts << lines.join('\n');
+    return texts.join("\n\n");
 }
 
 }  // namespace
@@ -104,9 +122,8 @@ void TMainForm::reportRun(const TRunResult& result, const TRunFiles& files) {
             break;
         case TRunOutcome::Completed: {
             const TReportNotes notes = reportNotes(files.report);
-            const QString text = notes.lines.isEmpty()
-                                     ? QString(kCompleted)
-                                     : kCompleted + QString("\n\n") + notes.lines.join('\n');
+            const QString text = paragraphs(
+                {{kCompleted}, notes.lines, subdivisionCheckLines(files, summaryOf(files))});
             openReport = m_prompts->informationOffering(this, text, "Open Report");
             // A run that stopped has said why; a plot-data file cut short by the stop is no
             // second error.
@@ -141,12 +158,34 @@ void TMainForm::showTextFile(const QString& file) {
     }
 }
 
+// The check follows the saved project; results older than it are not the saved project's.
+QStringList TMainForm::subdivisionCheckLines(const TRunFiles& files,
+                                             const keldra::results::ResultsSummary& summary) {
+    if (!m_settings.subdivisionCheck || summary.problems.empty()) return {};
+    std::vector<std::string> lines;
+    if (ResultsAreCurrent(files.projectFile)) {
+        const TWaitCursor wait;
+        lines = keldra::studies::CheckLines(
+            summary,
+            keldra::studies::CheckProject(files.projectFile, summary,
+                                          QFile::encodeName(m_engine.libraryPath()).toStdString()));
+    } else {
+        lines = keldra::studies::CheckLines(
+            {.reason = "the results are older than the project file; run the analysis again"});
+    }
+    QStringList out;
+    for (const std::string& line : lines) out << QString::fromStdString(line);
+    return out;
+}
+
 void TMainForm::showResultsSummary() {
     const TRunFiles files = TRunFiles::forProject(m_session.fileName());
-    const auto path = [](const QString& file) { return QFile::encodeName(file).toStdString(); };
     showChildWindow(QStringLiteral("ResultsSummary"), [&] {
-        return new TResultsSummaryWindow(keldra::results::TableOf(keldra::results::SummariseFiles(
-            {path(files.report), path(files.plotData), path(files.projectFile)})));
+        const keldra::results::ResultsSummary summary = summaryOf(files);
+        keldra::results::SummaryTable table = keldra::results::TableOf(summary);
+        for (const QString& line : subdivisionCheckLines(files, summary))
+            table.notes.push_back(line.toStdString());
+        return new TResultsSummaryWindow(std::move(table));
     });
 }
 

@@ -87,8 +87,9 @@ QString WriteCalculationReport(TProgramData& project, const QString& projectFile
     const keldra::run::ProjectOutputs files = outputsOf(projectFile);
     TReportFiles sources{QFileInfo(projectFile).absoluteFilePath(), fromPath(files.report),
                          fromPath(files.plot)};
-    const std::unique_ptr<TReportContent> content = CollectReportContent(
-        project, sources, options.withTextReport, pageLayout().paintRectPixels(kResolution).size());
+    const std::unique_ptr<TReportContent> content =
+        CollectReportContent(project, sources, options.withTextReport, options.checkEngine,
+                             pageLayout().paintRectPixels(kResolution).size());
     // The contents and the page count are known once the pages are laid out; the contents on
     // the cover can move the pages after it, so the layout is repeated until it settles.
     std::vector<TContentsEntry> contents;

@@ -1,6 +1,6 @@
 // The calculation report of a project as one PDF: a cover with the contents, the inputs of
-// every stage, the soil profile of every stage, the results summary with every warning, the
-// result graphs and, when asked for, the full text report.
+// every stage, the soil profile of every stage, the results summary with every warning and the
+// subdivision check, the result graphs and, when asked for, the full text report.
 #pragma once
 
 #include <QPageSize>
@@ -10,6 +10,9 @@ class TProgramData;
 
 struct TReportOptions {
     bool withTextReport = false;  // the text report as an appendix
+    // The engine library that makes the subdivision check of the results summary; no check
+    // when empty.
+    QString checkEngine;
 };
 
 // A4, or Letter where the locale measures in US units.

@@ -12,6 +12,8 @@
 #include "app/project/programdata.h"
 #include "app/results/results_summary.h"
 #include "app/results/summary_table.h"
+#include "app/studies/subdivision_check.h"
+#include "app/studies/subdivision_text.h"
 
 namespace {
 
@@ -72,11 +74,23 @@ QStringList warningsOf(const keldra::results::ResultsSummary& summary) {
 
 std::string pathOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
+QStringList subdivisionCheckOf(const QString& project,
+                               const keldra::results::ResultsSummary& summary,
+                               const QString& engine) {
+    QStringList lines;
+    if (engine.isEmpty() || summary.problems.empty()) return lines;
+    const keldra::studies::SubdivisionCheck check =
+        keldra::studies::CheckProject(project, summary, pathOf(engine));
+    for (const std::string& line : keldra::studies::CheckLines(summary, check))
+        lines << fromText(line);
+    return lines;
+}
+
 }  // namespace
 
 std::unique_ptr<TReportContent> CollectReportContent(TProgramData& project,
                                                      const TReportFiles& files, bool withTextReport,
-                                                     QSize page) {
+                                                     const QString& checkEngine, QSize page) {
     auto content = std::make_unique<TReportContent>();
     content->projectFile = files.project;
     content->heading = {project.title, QFileInfo(files.project).fileName(),
@@ -94,6 +108,7 @@ std::unique_ptr<TReportContent> CollectReportContent(TProgramData& project,
         {pathOf(files.report), pathOf(files.plotData), pathOf(files.project)});
     content->summary = summaryTableOf(keldra::results::TableOf(summary));
     content->warnings = warningsOf(summary);
+    content->subdivisionCheck = subdivisionCheckOf(files.project, summary, checkEngine);
 
     QStringList& problems = content->plotProblems;
     if (!LoadPlotData(content->graphs, files.plotData, PlotProjectOf(project),

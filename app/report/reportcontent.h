@@ -1,6 +1,6 @@
 // What the calculation report shows, gathered before it is drawn: the heading, the inputs and
-// soil profile of every stage, the results summary and its warnings, the result graphs and the
-// text report.
+// soil profile of every stage, the results summary, its warnings and its subdivision check,
+// the result graphs and the text report.
 #pragma once
 
 #include <QSize>
@@ -29,14 +29,18 @@ struct TReportContent {
     QString units;    // "English", "SI", "Generic"
     std::vector<TStageInputs> stages;
     TReportTable summary;
-    QStringList warnings;  // "Stage 2: ..." and the message of a run that stopped
+    QStringList warnings;          // "Stage 2: ..." and the message of a run that stopped
+    QStringList subdivisionCheck;  // its lines; none when it is not made
     TResultGraphs graphs;
     QStringList plotProblems;  // why the graphs are missing
     QStringList textReport;    // empty unless asked for
 };
 
-// Reads the project's stages, the run's report and plot data. `page` is the printable area in
+// Reads the project's stages, the run's report and plot data, and makes the subdivision check
+// of the run with the engine `checkEngine` unless it is empty. `page` is the printable area in
 // device pixels, which the soil profile drawings are made for.
 [[nodiscard]] std::unique_ptr<TReportContent> CollectReportContent(TProgramData& project,
                                                                    const TReportFiles& files,
-                                                                   bool withTextReport, QSize page);
+                                                                   bool withTextReport,
+                                                                   const QString& checkEngine,
+                                                                   QSize page);

@@ -92,6 +92,9 @@ void drawResults(TReportCanvas& canvas, const TReportContent& content) {
     canvas.heading(QStringLiteral("Warnings"), 1);
     if (content.warnings.isEmpty()) canvas.paragraph(QStringLiteral("The report has no warnings."));
     for (const QString& warning : content.warnings) canvas.paragraph(warning);
+    if (content.subdivisionCheck.isEmpty()) return;
+    canvas.heading(QStringLiteral("Subdivision Check"), 1);
+    for (const QString& line : content.subdivisionCheck) canvas.paragraph(line);
 }
 
 std::vector<TLegendEntry> legendOf(const TGraphPlot& graph) {

@@ -24,12 +24,6 @@ struct RowDefinition {
 
 Cell Shown(const Quantity& q) { return {DisplayText(q.figure), q.note}; }
 
-std::string Capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
-
 // The warnings without the report's frame of asterisks.
 std::optional<Cell> Warnings(const ProblemSummary& p) {
     std::string text;
@@ -175,6 +169,12 @@ std::string OneLine(std::string text) {
 }
 
 }  // namespace
+
+std::string Capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
 
 SummaryTable TableOf(const ResultsSummary& summary) {
     SummaryTable table;

@@ -21,6 +21,9 @@ struct SummaryTable {
     std::vector<std::string> notes;  // how to read the table, what is missing, why the run stopped
 };
 
+// A problem's label as a caption: "stage 2" as "Stage 2".
+[[nodiscard]] std::string Capitalised(std::string text);
+
 [[nodiscard]] SummaryTable TableOf(const ResultsSummary& summary);
 
 // Aligned columns, then the notes.

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <filesystem>
 
 namespace keldra::studies {
@@ -108,6 +109,19 @@ std::vector<SubdivisionCheck> RunSubdivisionChecks(const std::vector<CheckedRun>
     for (std::size_t k = 0; k < runs.size(); ++k)
         checks.push_back(CompareSplit(*runs[k].summary, layers[k], split[k]));
     return checks;
+}
+
+SubdivisionCheck CheckProject(const QString& project, const results::ResultsSummary& summary,
+                              const std::string& library) {
+    StudyRunOptions options;
+    options.library = library;
+    try {
+        return RunSubdivisionChecks({{project, &summary}}, options).front();
+    } catch (const std::exception& error) {  // no thread or no memory for the runs
+        SubdivisionCheck failed;
+        failed.problems.assign(summary.problems.size(), ProblemCheck{.reason = error.what()});
+        return failed;
+    }
 }
 
 }  // namespace keldra::studies

@@ -46,6 +46,11 @@ struct CheckedRun {
 [[nodiscard]] std::vector<SubdivisionCheck> RunSubdivisionChecks(
     const std::vector<CheckedRun>& runs, const StudyRunOptions& options);
 
+// The check of one project's run, made with the engine `library`.
+[[nodiscard]] SubdivisionCheck CheckProject(const QString& project,
+                                            const results::ResultsSummary& summary,
+                                            const std::string& library);
+
 // The check of one run against the run of its split copy.
 [[nodiscard]] SubdivisionCheck CompareSplit(const results::ResultsSummary& given,
                                             const std::vector<ProblemLayers>& layers,

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/results/summary_table.h"
+
 namespace keldra::studies {
 
 namespace {
@@ -57,6 +59,20 @@ std::vector<std::string> CheckLines(const ProblemCheck& check) {
                                    ChangeText(check.deflection_change) +
                                    " and the maximum moment by " + ChangeText(check.moment_change)};
     if (check.Warns()) lines.push_back(Warning(check));
+    return lines;
+}
+
+std::vector<std::string> CheckLines(const results::ResultsSummary& summary,
+                                    const SubdivisionCheck& check) {
+    const bool labelled = check.problems.size() > 1;
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < check.problems.size(); ++k) {
+        const std::string label =
+            labelled && k < summary.problems.size()
+                ? results::Capitalised(summary.problems[k].label) + ": "
+                : std::string();
+        for (const std::string& line : CheckLines(check.problems[k])) lines.push_back(label + line);
+    }
     return lines;
 }
 

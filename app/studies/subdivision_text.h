@@ -14,6 +14,12 @@ namespace keldra::studies {
 // line when a change is larger than kTrustedChangePercent.
 [[nodiscard]] std::vector<std::string> CheckLines(const ProblemCheck& check);
 
+// The lines of every problem's check. With more than one problem each line
+// follows its problem's label as the summary's notes name it: "Stage 2:
+// Subdivision check: ...".
+[[nodiscard]] std::vector<std::string> CheckLines(const results::ResultsSummary& summary,
+                                                  const SubdivisionCheck& check);
+
 // A relative change as the check states it: "+52 %", "-3 %", "0 %".
 [[nodiscard]] std::string PercentText(double percent);
 

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -199,6 +200,65 @@ TEST_F(KeldraReport, CurrentResultsAreReportedWithoutAnotherRunAndTheTextReportI
     EXPECT_NE(all.find("Appendix: Text Report"), std::string::npos);
     EXPECT_NE(all.find("Time and Date of Analysis"), std::string::npos);
     ExpectSummaryValues(all, project);
+}
+
+// The text with every run of white space (the layout's columns, a wrapped line) as one space.
+std::string Flattened(const std::string& text) {
+    return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+// The lines keldra-run prints for the subdivision checks of a project, without their indent.
+std::vector<std::string> CheckLinesOf(const std::string& keldraRunOutput) {
+    std::vector<std::string> lines;
+    std::istringstream in(keldraRunOutput);
+    for (std::string line; std::getline(in, line);) {
+        const std::string text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+        if (text.rfind("Subdivision check: ", 0) == 0 ||
+            text.rfind("Warning: the results depend on how the soil is split", 0) == 0)
+            lines.push_back(text);
+    }
+    return lines;
+}
+
+// The results end with the subdivision check of every problem in keldra-run's words, each
+// after its stage when there are stages; --no-subdivision-check leaves it out.
+TEST_F(KeldraReport, ResultsEndWithTheSubdivisionCheckOfEveryProblem) {
+    const struct {
+        const char* example;
+        std::vector<std::string> labels;
+    } cases[] = {{"sand_generated.kd5d", {""}}, {"two_stage.kd5d", {"Stage 1: ", "Stage 2: "}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.example);
+        const fs::path project = copy(c.example);
+        const Outcome run =
+            shell(Quoted(std::string(KELDRA_BIN_DIR) + "/keldra-run") + " " + Quoted(project));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = CheckLinesOf(run.out);
+        ASSERT_GE(lines.size(), c.labels.size()) << run.out;
+
+        const fs::path pdf = dir_ / "checked.pdf";
+        ASSERT_EQ(report({project.string(), "-o", pdf.string()}).status, 0);
+        const std::string all = Flattened(text(pdf));
+        // The part's heading after its entry in the contents, after the warnings.
+        const std::size_t part = all.rfind(" Subdivision Check ");
+        ASSERT_NE(part, std::string::npos) << all;
+        EXPECT_LT(all.find(" Subdivision Check "), part);
+        EXPECT_LT(all.rfind(" Warnings "), part);
+        for (const std::string& line : lines) {
+            bool found = false;
+            for (const std::string& label : c.labels)
+                found |= all.find(Flattened(label + line), part) != std::string::npos;
+            EXPECT_TRUE(found) << line;
+        }
+        for (const std::string& label : c.labels)
+            EXPECT_NE(all.find(label + "Subdivision check: ", part), std::string::npos) << label;
+
+        const fs::path unchecked = dir_ / "unchecked.pdf";
+        ASSERT_EQ(
+            report({"--no-subdivision-check", project.string(), "-o", unchecked.string()}).status,
+            0);
+        EXPECT_EQ(text(unchecked).find("Subdivision"), std::string::npos);
+    }
 }
 
 TEST_F(KeldraReport, PagesAreLetterWhereTheLocaleMeasuresInUSUnitsElseA4) {

@@ -50,10 +50,11 @@ TEST(MainForm, MenusCarryTheirCaptionsAccessKeysAndShortcuts) {
     EXPECT_EQ(f.menuCaptions("&Stage Construction"),
               QStringList({"Stage &1", "Stage &2", "Stage &3", "Stage &4", "Stage &5", "-",
                            "Copy &Previous Stage"}));
-    EXPECT_EQ(f.menuCaptions("&Computation"),
-              QStringList({"&Run Analysis", "-", "Edit I&nput Text", "Edit &Processor-Run Notes",
-                           "Edit &Output Text", "-", "&View Wall Geometry", "3D View", "-",
-                           "Results Summary", "Design Studies..."}));
+    EXPECT_EQ(
+        f.menuCaptions("&Computation"),
+        QStringList({"&Run Analysis", "Subdivision &Check After Each Run", "-", "Edit I&nput Text",
+                     "Edit &Processor-Run Notes", "Edit &Output Text", "-", "&View Wall Geometry",
+                     "3D View", "-", "Results Summary", "Design Studies..."}));
     EXPECT_EQ(f.menuCaptions("&Graphics"),
               QStringList({"p-&y Curves", "&Deflection vs Depth", "&Moment vs Depth",
                            "&Shear vs Depth", "&Reaction vs Depth", "&Deflection, Moment and Shear",

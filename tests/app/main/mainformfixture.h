@@ -9,12 +9,22 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/main/appsettings.h"
 #include "app/main/mainform.h"
 #include "app/project/filetables.h"
 #include "app/project/programdata.h"
 #include "app/tables/gridtable.h"
 #include "qtprint.h"
 #include "scriptedprompts.h"
+
+// The subdivision check stored as on or off while it lives, for the main windows made then;
+// on again, the program's default, after it.
+struct TStoredSubdivisionCheck {
+    explicit TStoredSubdivisionCheck(bool on) { writeSubdivisionCheck(on); }
+    ~TStoredSubdivisionCheck() { writeSubdivisionCheck(true); }
+    TStoredSubdivisionCheck(const TStoredSubdivisionCheck&) = delete;
+    TStoredSubdivisionCheck& operator=(const TStoredSubdivisionCheck&) = delete;
+};
 
 // Works in a scratch folder of its own, which is current while it lives.
 struct TMainFormFixture {

@@ -80,7 +80,11 @@ TEST(ResultsSummaryWindow, ShowsEveryStageSideBySideAndCopiesTheTable) {
         << text.toStdString();
     EXPECT_TRUE(
         text.endsWith("\nA tieback's force is its stiffness times the deflection at its "
-                      "station, positive when the anchor is in tension.\n"))
+                      "station, positive when the anchor is in tension.\n"
+                      "Stage 1: Subdivision check: not applicable (the problem has "
+                      "user-specified p-y curves)\n"
+                      "Stage 2: Subdivision check: not applicable (the problem has "
+                      "user-specified p-y curves)\n"))
         << text.toStdString();
     EXPECT_TRUE(
         window->notes().text().startsWith("The largest values are those of the largest "
