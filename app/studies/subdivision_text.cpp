@@ -67,10 +67,9 @@ std::vector<std::string> CheckLines(const results::ResultsSummary& summary,
     const bool labelled = check.problems.size() > 1;
     std::vector<std::string> lines;
     for (std::size_t k = 0; k < check.problems.size(); ++k) {
-        const std::string label =
-            labelled && k < summary.problems.size()
-                ? results::Capitalised(summary.problems[k].label) + ": "
-                : std::string();
+        const std::string label = labelled && k < summary.problems.size()
+                                      ? results::Capitalised(summary.problems[k].label) + ": "
+                                      : std::string();
         for (const std::string& line : CheckLines(check.problems[k])) lines.push_back(label + line);
     }
     return lines;
