@@ -95,12 +95,12 @@ constexpr const char* kHelp =
 
 void PrintHelp() { std::printf("%s\n%s", kUsage, kHelp); }
 
-enum class Parsed { kRun, kHelp, kUsageError };
+enum class Parsed { kRun, kShowHelp, kUsageError };
 
 Parsed ParseOptions(int argc, char** argv, Options& options) {
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
-        if (arg == "--help" || arg == "-h") return Parsed::kHelp;
+        if (arg == "--help" || arg == "-h") return Parsed::kShowHelp;
         if (arg == "--keep-scratch") {
             options.keep_scratch = true;
         } else if (arg == "--json") {
@@ -464,7 +464,7 @@ int CheckSubdivision(const Options& options, const std::string& library,
 int main(int argc, char** argv) {
     Options options;
     switch (ParseOptions(argc, argv, options)) {
-        case Parsed::kHelp:
+        case Parsed::kShowHelp:
             PrintHelp();
             return kAllClosed;
         case Parsed::kUsageError:

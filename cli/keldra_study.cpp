@@ -115,7 +115,7 @@ struct Options {
     std::string csv, keep, plot;
 };
 
-enum class Parsed { kRun, kHelp, kUsageError };
+enum class Parsed { kRun, kShowHelp, kUsageError };
 
 bool ReadNumber(const char* text, double& value) {
     char* end = nullptr;
@@ -125,7 +125,8 @@ bool ReadNumber(const char* text, double& value) {
 
 Parsed ParseOptions(int argc, char** argv, Options& options) {
     for (int k = 1; k < argc; ++k)
-        if (std::string(argv[k]) == "--help" || std::string(argv[k]) == "-h") return Parsed::kHelp;
+        if (std::string(argv[k]) == "--help" || std::string(argv[k]) == "-h")
+            return Parsed::kShowHelp;
     if (argc < 3) return Parsed::kUsageError;
     const std::string kind = argv[1];
     if (kind == "embedment")
@@ -291,7 +292,7 @@ int main(int argc, char** argv) {
         options.plot.empty() ? std::make_unique<QCoreApplication>(argc, argv)
                              : std::make_unique<QGuiApplication>(argc, argv);
     switch (parsed) {
-        case Parsed::kHelp:
+        case Parsed::kShowHelp:
             std::printf("%s\n%s", kUsage, kHelp);
             return kStudied;
         case Parsed::kUsageError:

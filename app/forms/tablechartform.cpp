@@ -172,9 +172,9 @@ void TTableChartForm::applyAxis(const TChartAxis& shown, Qt::Orientation orienta
 void TTableChartForm::drawChart() {
     if (m_segments) m_segments->update();
     if (!m_chart || !table()) return;
-    TChartData data;
+    TChartData chart;
     try {
-        data = chartData(m_chartTable);
+        chart = chartData(m_chartTable);
     } catch (const ETableError&) {
         return;  // a plotted column that holds no reals: nothing to draw
     }
@@ -185,21 +185,21 @@ void TTableChartForm::drawChart() {
     }
     auto* series1 = new QLineSeries;
     series1->setPen(QPen(Qt::red, 2));
-    series1->append(data.series1);
-    series1->setName(data.title1);
+    series1->append(chart.series1);
+    series1->setName(chart.title1);
     m_chart->addSeries(series1);
-    if (data.secondSeries) {
+    if (chart.secondSeries) {
         auto* series2 = new QLineSeries;
         series2->setPen(QPen(Qt::green, 2));
         series2->setLightMarker(squareMark(Qt::green));
-        series2->append(data.series2);
-        series2->setName(data.title2);
-        series2->setPointsVisible(data.pointMarks);
+        series2->append(chart.series2);
+        series2->setName(chart.title2);
+        series2->setPointsVisible(chart.pointMarks);
         m_chart->addSeries(series2);
     }
-    m_chart->legend()->setVisible(data.legendVisible);
-    applyAxis(data.horizontal, Qt::Horizontal);
-    applyAxis(data.vertical, Qt::Vertical);
+    m_chart->legend()->setVisible(chart.legendVisible);
+    applyAxis(chart.horizontal, Qt::Horizontal);
+    applyAxis(chart.vertical, Qt::Vertical);
 }
 
 void TTableChartForm::browse() {

@@ -252,8 +252,8 @@ TEST_P(EarthPressureStop, EndsWithAClearMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EarthPressureStop, ::testing::ValuesIn(kStopCases),
-                         [](const ::testing::TestParamInfo<StopCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<StopCase>& test) {
+                             return std::string(test.param.name);
                          });
 
 }  // namespace

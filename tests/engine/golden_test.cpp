@@ -119,6 +119,6 @@ TEST_P(Golden, OutputsEqualTheKeptFilesByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, Golden, ::testing::ValuesIn(Projects()),
-                         [](const auto& info) { return info.param.stem().string(); });
+                         [](const auto& test) { return test.param.stem().string(); });
 
 }  // namespace keldra
