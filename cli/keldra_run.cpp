@@ -4,8 +4,9 @@
 // own, and a summary per problem. What it does and its exit status are told
 // by its help text below, which is also its manual page.
 #include <keldra/version.h>
+#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <QString>
@@ -17,10 +18,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/results/json_writer.h"
@@ -28,6 +29,7 @@
 #include "app/results/summary_json.h"
 #include "app/run/engine_child.h"
 #include "app/run/engine_names.h"
+#include "app/run/engine_worker.h"
 #include "app/run/output_claims.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
@@ -124,7 +126,6 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
 struct Job {
     ProjectOutputs files;
     std::unique_ptr<PreparedRun> run;
-    EngineChild child;
     std::string failure;     // the project could not run, or its run failed
     std::string withdrawal;  // what became of the older outputs after a failed run
     int status = kAllClosed;
@@ -143,37 +144,45 @@ std::string CheckProject(const ProjectOutputs& files) {
     return SelfOverwrite(files);
 }
 
-// The signals that stop a batch, and a child's end, are taken when the
-// batch waits for them rather than by handlers. They stay blocked until the
-// runner exits: a stop that comes after the last run has nothing to stop.
+// The signals that stop a batch are taken when the batch waits for its runs
+// rather than by handlers. They stay blocked until the runner exits: a stop
+// that comes after the last run has nothing to stop.
 class Signals {
   public:
     Signals() {
         sigemptyset(&watched_);
-        for (int signal : {SIGINT, SIGTERM, SIGCHLD}) sigaddset(&watched_, signal);
-        // A blocked SIGCHLD must stay pending, which an ignored one need not.
-        struct sigaction on_child {};
-        on_child.sa_handler = [](int) {};
-        sigaction(SIGCHLD, &on_child, nullptr);
+        for (int signal : {SIGINT, SIGTERM}) sigaddset(&watched_, signal);
         sigprocmask(SIG_BLOCK, &watched_, &previous_);
+        stops_ = signalfd(-1, &watched_, SFD_CLOEXEC);
     }
+    ~Signals() { ::close(stops_); }
+    Signals(const Signals&) = delete;
+    Signals& operator=(const Signals&) = delete;
 
-    // The mask the children restore.
+    // The mask the engine processes restore.
     [[nodiscard]] const sigset_t& previous() const { return previous_; }
-    // Waits for a child's end or a stop; returns the stop signal or 0.
-    [[nodiscard]] int Wait() const {
-        const int signal = sigwaitinfo(&watched_, nullptr);
-        return signal == SIGINT || signal == SIGTERM ? signal : 0;
+    // Readable when a stop signal is pending.
+    [[nodiscard]] int stops() const { return stops_; }
+    // The stop signal that is pending, or 0.
+    [[nodiscard]] int Take() const {
+        signalfd_siginfo taken{};
+        return ::read(stops_, &taken, sizeof taken) == sizeof taken
+                   ? static_cast<int>(taken.ssi_signo)
+                   : 0;
     }
 
   private:
     sigset_t watched_{}, previous_{};
+    int stops_ = -1;
 };
 
 class Batch {
   public:
-    Batch(const Options& options, std::string library)
-        : options_(options), library_(std::move(library)) {}
+    Batch(const Options& options, const std::string& library) : options_(options) {
+        for (int k = 0; k < options.jobs; ++k)
+            slots_.push_back(
+                {EngineWorker(library, signals_.previous(), EngineOutput::kStandardError)});
+    }
 
     // Runs every job that may run; returns the signal that stopped the
     // batch, or 0.
@@ -187,70 +196,82 @@ class Batch {
                 job.status = kUsageOrFiles;
                 continue;
             }
-            while (stop_ == 0 && static_cast<int>(running_.size()) >= options_.jobs) WaitForChild();
+            Slot* idle = nullptr;
+            while (stop_ == 0 && (idle = IdleSlot()) == nullptr) WaitForRuns();
             if (stop_ != 0) break;
-            Start(job, base);
+            Start(job, *idle, base);
         }
-        while (stop_ == 0 && !running_.empty()) WaitForChild();
+        while (stop_ == 0 && AnyBusy()) WaitForRuns();
         if (stop_ != 0) Abandon();
         return stop_;
     }
 
   private:
-    void Start(Job& job, const fs::path& base) {
+    // A job slot: its worker, and the job it runs.
+    struct Slot {
+        EngineWorker worker;
+        Job* job = nullptr;
+    };
+
+    Slot* IdleSlot() {
+        for (Slot& slot : slots_)
+            if (slot.job == nullptr) return &slot;
+        return nullptr;
+    }
+
+    [[nodiscard]] bool AnyBusy() const {
+        return std::any_of(slots_.begin(), slots_.end(),
+                           [](const Slot& slot) { return slot.job != nullptr; });
+    }
+
+    void Start(Job& job, Slot& slot, const fs::path& base) {
         job.run = std::make_unique<PreparedRun>(job.files, base);
         if (options_.keep_scratch) job.run->KeepFolder();
-        if (job.run->ready())
-            job.child = StartEngineChild(job.run->folder(), library_, signals_.previous());
-        const std::string& error = job.run->ready() ? job.child.error : job.run->error();
+        std::string error = job.run->error();
+        if (error.empty()) error = slot.worker.Run(job.run->folder());
         if (!error.empty()) {
             job.failure = error;
             job.status = kUsageOrFiles;
             job.run.reset();
             return;
         }
-        running_[job.child.pid] = &job;
+        slot.job = &job;
     }
 
-    void WaitForChild() {
-        for (;;) {
-            int wait_status = 0;
-            const pid_t pid = waitpid(-1, &wait_status, WNOHANG);
-            if (pid > 0) {
-                Finish(pid, wait_status);
-                return;
-            }
-            if (pid < 0 && errno == ECHILD) return;
-            stop_ = signals_.Wait();
-            if (stop_ != 0) return;
+    // Waits until a run ends or a stop signal comes, and concludes the runs
+    // that ended.
+    void WaitForRuns() {
+        std::vector<pollfd> waited{{signals_.stops(), POLLIN, 0}};
+        std::vector<Slot*> busy;
+        for (Slot& slot : slots_) {
+            if (slot.job == nullptr) continue;
+            waited.push_back({slot.worker.socket(), POLLIN, 0});
+            busy.push_back(&slot);
         }
+        while (::poll(waited.data(), waited.size(), -1) < 0 && errno == EINTR) {
+        }
+        if (waited[0].revents != 0 && (stop_ = signals_.Take()) != 0) return;
+        for (std::size_t k = 0; k < busy.size(); ++k)
+            if (waited[k + 1].revents != 0) Finish(*busy[k]);
     }
 
-    void Finish(pid_t pid, int wait_status) {
-        const auto it = running_.find(pid);
-        if (it == running_.end()) return;
-        Job& job = *it->second;
-        running_.erase(it);
-        const RunConclusion conclusion =
-            job.run->Conclude(FinishEngineChild(job.child, wait_status));
+    void Finish(Slot& slot) {
+        Job& job = *std::exchange(slot.job, nullptr);
+        const RunConclusion conclusion = job.run->Conclude(slot.worker.Conclude());
         job.failure = conclusion.failure;
         job.withdrawal = conclusion.withdrawal;
         if (!conclusion.published) job.status = kNotAnalysed;
         Close(job);
     }
 
-    // Stops the runs in progress: their children are killed and reaped and
-    // their run folders removed.
+    // Stops the runs in progress: their engine processes are killed and
+    // reaped and their run folders removed.
     void Abandon() {
-        for (auto& [pid, job] : running_) {
-            ::kill(pid, SIGKILL);
-            int wait_status = 0;
-            while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) {
-            }
-            (void)FinishEngineChild(job->child, wait_status);
-            Close(*job);
+        for (Slot& slot : slots_) {
+            if (slot.job == nullptr) continue;
+            slot.worker.Kill();
+            Close(*std::exchange(slot.job, nullptr));
         }
-        running_.clear();
         std::fprintf(stderr,
                      "keldra-run: stopped by signal %d (%s); the runs in progress were ended\n",
                      stop_, strsignal(stop_));
@@ -265,9 +286,8 @@ class Batch {
     }
 
     const Options& options_;
-    const std::string library_;
     const Signals signals_;
-    std::map<pid_t, Job*> running_;
+    std::vector<Slot> slots_;
     int stop_ = 0;
 };
 

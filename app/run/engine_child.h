@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "app/run/engine_call.h"
+
 namespace keldra::run {
 
 // libKeldraEngine.so in the folder of the running program.
@@ -19,10 +21,6 @@ struct EngineChild {
     int report_pipe = -1;  // read end: how far the child came, and the entry's result
     std::string error;     // why the child could not be started
 };
-
-// Where the engine's progress lines go: the standard error stream, or
-// nowhere for a study of many runs.
-enum class EngineOutput { kStandardError, kDiscarded };
 
 // Forks the child that calls the engine's entry in `folder`. The child
 // takes `signal_mask` as its own and the default handling of every signal.
