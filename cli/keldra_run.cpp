@@ -129,6 +129,7 @@ struct Job {
     std::string failure;     // the project could not run, or its run failed
     std::string withdrawal;  // what became of the older outputs after a failed run
     int status = kAllClosed;
+    ResultsSummary summary;  // of the published outputs
 };
 
 // A project that cannot be run says why; the batch goes on with the others.
@@ -189,20 +190,22 @@ class Batch {
     int Run(std::vector<Job>& jobs) {
         OutputClaims claims;
         const fs::path base = TemporaryBase();
-        for (Job& job : jobs) {
-            job.failure = CheckProject(job.files);
-            if (job.failure.empty()) job.failure = claims.Claim(job.files);
-            if (!job.failure.empty()) {
-                job.status = kUsageOrFiles;
-                continue;
+        auto next = jobs.begin();
+        for (;;) {
+            for (Slot* idle; next != jobs.end() && (idle = IdleSlot()) != nullptr; ++next)
+                if (MayRun(*next, claims)) Start(*next, *idle, base);
+            if (!AnyBusy()) break;
+            std::vector<Ended> ended = WaitForRuns();
+            if (stop_ != 0) {
+                Abandon(ended);
+                break;
             }
-            Slot* idle = nullptr;
-            while (stop_ == 0 && (idle = IdleSlot()) == nullptr) WaitForRuns();
-            if (stop_ != 0) break;
-            Start(job, *idle, base);
+            // The free slots take their next runs before the ended ones are
+            // published and read, which then overlaps with those runs.
+            for (Slot* idle; next != jobs.end() && (idle = IdleSlot()) != nullptr; ++next)
+                if (MayRun(*next, claims)) Start(*next, *idle, base);
+            for (const Ended& run : ended) Finish(*run.job, run.failure);
         }
-        while (stop_ == 0 && AnyBusy()) WaitForRuns();
-        if (stop_ != 0) Abandon();
         return stop_;
     }
 
@@ -212,6 +215,20 @@ class Batch {
         EngineWorker worker;
         Job* job = nullptr;
     };
+
+    // A run whose engine is done with it: its job, and empty or what ended it.
+    struct Ended {
+        Job* job;
+        std::string failure;
+    };
+
+    static bool MayRun(Job& job, OutputClaims& claims) {
+        job.failure = CheckProject(job.files);
+        if (job.failure.empty()) job.failure = claims.Claim(job.files);
+        if (job.failure.empty()) return true;
+        job.status = kUsageOrFiles;
+        return false;
+    }
 
     Slot* IdleSlot() {
         for (Slot& slot : slots_)
@@ -238,9 +255,9 @@ class Batch {
         slot.job = &job;
     }
 
-    // Waits until a run ends or a stop signal comes, and concludes the runs
-    // that ended.
-    void WaitForRuns() {
+    // Waits until a run ends or a stop signal comes; returns the runs that
+    // ended, whose slots are then free.
+    std::vector<Ended> WaitForRuns() {
         std::vector<pollfd> waited{{signals_.stops(), POLLIN, 0}};
         std::vector<Slot*> busy;
         for (Slot& slot : slots_) {
@@ -250,23 +267,31 @@ class Batch {
         }
         while (::poll(waited.data(), waited.size(), -1) < 0 && errno == EINTR) {
         }
-        if (waited[0].revents != 0 && (stop_ = signals_.Take()) != 0) return;
+        if (waited[0].revents != 0) stop_ = signals_.Take();
+        std::vector<Ended> ended;
         for (std::size_t k = 0; k < busy.size(); ++k)
-            if (waited[k + 1].revents != 0) Finish(*busy[k]);
+            if (waited[k + 1].revents != 0)
+                ended.push_back({std::exchange(busy[k]->job, nullptr), busy[k]->worker.Conclude()});
+        return ended;
     }
 
-    void Finish(Slot& slot) {
-        Job& job = *std::exchange(slot.job, nullptr);
-        const RunConclusion conclusion = job.run->Conclude(slot.worker.Conclude());
+    // Publishes the outputs of a completed run and reads them, or withdraws
+    // the older outputs of a failed one.
+    void Finish(Job& job, const std::string& failure) {
+        const RunConclusion conclusion = job.run->Conclude(failure);
         job.failure = conclusion.failure;
         job.withdrawal = conclusion.withdrawal;
         if (!conclusion.published) job.status = kNotAnalysed;
         Close(job);
+        if (conclusion.published)
+            job.summary = SummariseFiles({job.files.report, job.files.plot, job.files.project});
     }
 
     // Stops the runs in progress: their engine processes are killed and
-    // reaped and their run folders removed.
-    void Abandon() {
+    // reaped and their run folders removed, as are those of the runs that
+    // ended as the stop came.
+    void Abandon(const std::vector<Ended>& ended) {
+        for (const Ended& run : ended) Close(*run.job);
         for (Slot& slot : slots_) {
             if (slot.job == nullptr) continue;
             slot.worker.Kill();
@@ -301,7 +326,7 @@ struct Conclusion {
     std::optional<SubdivisionCheck> subdivision;  // none when not made
 };
 
-Conclusion ConclusionOf(const Job& job) {
+Conclusion ConclusionOf(Job& job) {
     Conclusion c;
     if (!job.failure.empty()) {
         c.status = job.status;
@@ -310,7 +335,7 @@ Conclusion ConclusionOf(const Job& job) {
         return c;
     }
     c.published = true;
-    c.summary = SummariseFiles({job.files.report, job.files.plot, job.files.project});
+    c.summary = std::move(job.summary);
     if (!c.summary.error.empty()) {
         c.errors.push_back(c.summary.error);
         c.status = kNotAnalysed;
@@ -508,7 +533,7 @@ int main(int argc, char** argv) {
     if (const int stop = Batch(options, library).Run(jobs); stop != 0) return 128 + stop;
     int status = kAllClosed;
     std::vector<Conclusion> conclusions;
-    for (const Job& job : jobs) {
+    for (Job& job : jobs) {
         conclusions.push_back(ConclusionOf(job));
         status = std::max(status, conclusions.back().status);
     }

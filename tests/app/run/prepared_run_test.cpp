@@ -121,6 +121,28 @@ TEST_F(PreparedRunTest, ACompletedRunPublishesItsOutputsOverTheOlderOnes) {
               (std::set<std::string>{"wall.kd5d", "wall.kd5o", "wall.kd5p", "wall.kd5r"}));
 }
 
+// Across file systems the outputs cannot be moved: they are copied into
+// temporary files next to the project and renamed into place from there.
+TEST_F(PreparedRunTest, OutputsOnAnotherFileSystemAreCopiedIntoPlace) {
+    struct stat projects {
+    }, memory{};
+    if (stat("/dev/shm", &memory) != 0 || stat(projects_.c_str(), &projects) != 0 ||
+        memory.st_dev == projects.st_dev)
+        GTEST_SKIP() << "no second file system beside " << projects_;
+    WriteOutputs(projects_, "wall", "older");
+    PreparedRun run(OutputsOf(projects_ / "wall.kd5d"), "/dev/shm");
+    ASSERT_TRUE(run.ready()) << run.error();
+    WriteOutputs(run.folder(), "wall", "new");
+
+    const RunConclusion conclusion = run.Conclude("");
+    EXPECT_TRUE(conclusion.published) << conclusion.failure;
+    for (const char* extension : {".kd5o", ".kd5p", ".kd5r"})
+        EXPECT_EQ(ReadFile(projects_ / ("wall" + std::string(extension))),
+                  "new" + std::string(extension));
+    EXPECT_EQ(FilesIn(projects_),
+              (std::set<std::string>{"wall.kd5d", "wall.kd5o", "wall.kd5p", "wall.kd5r"}));
+}
+
 TEST_F(PreparedRunTest, AFailedRunWithdrawsTheOlderOutputs) {
     WriteOutputs(projects_, "wall", "older");
     // A link in an output's place goes, never its target.
