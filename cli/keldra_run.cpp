@@ -180,9 +180,13 @@ class Signals {
 class Batch {
   public:
     Batch(const Options& options, const std::string& library) : options_(options) {
-        for (int k = 0; k < options.jobs; ++k)
+        // Forked while the runner is small; a worker that cannot start now
+        // is tried again at its first run, which tells why.
+        for (int k = 0; k < options.jobs; ++k) {
             slots_.push_back(
                 {EngineWorker(library, signals_.previous(), EngineOutput::kStandardError)});
+            (void)slots_.back().worker.Start();
+        }
     }
 
     // Runs every job that may run; returns the signal that stopped the

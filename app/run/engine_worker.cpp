@@ -91,6 +91,7 @@ EngineWorker::EngineWorker(EngineWorker&& other) noexcept
       busy_(std::exchange(other.busy_, false)) {}
 
 std::string EngineWorker::Start() {
+    if (pid_ > 0) return {};
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
         return std::string("cannot start the engine: ") + std::strerror(errno);
@@ -113,8 +114,7 @@ std::string EngineWorker::Start() {
 std::string EngineWorker::Run(const fs::path& folder) {
     const std::string& path = folder.native();
     for (int attempt = 0;; ++attempt) {
-        if (pid_ <= 0)
-            if (std::string error = Start(); !error.empty()) return error;
+        if (std::string error = Start(); !error.empty()) return error;
         busy_ = true;
         // A new worker that does not take the run ends it as the worker ended.
         if (send(socket_, path.data(), path.size(), MSG_NOSIGNAL) ==

@@ -34,6 +34,11 @@ class EngineWorker {
     // could be started; empty when the run was handed over.
     [[nodiscard]] std::string Run(const std::filesystem::path& folder);
 
+    // Starts the worker before its first run, while the caller is small and
+    // has no other threads. Returns why it could not, which the first run
+    // then tells again.
+    [[nodiscard]] std::string Start();
+
     [[nodiscard]] bool busy() const { return busy_; }
     [[nodiscard]] pid_t pid() const { return pid_; }
     // Readable once the run handed over has ended.
@@ -48,7 +53,6 @@ class EngineWorker {
     void Kill() { End(true); }
 
   private:
-    [[nodiscard]] std::string Start();
     // Ends the worker (killed first when asked) and returns its wait status.
     int End(bool kill);
 
