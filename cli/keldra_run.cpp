@@ -179,10 +179,12 @@ class Signals {
 
 class Batch {
   public:
+    // A slot for each run that may go on at once, its worker forked while
+    // the runner is small; a worker that cannot start now is tried again at
+    // its first run, which tells why.
     Batch(const Options& options, const std::string& library) : options_(options) {
-        // Forked while the runner is small; a worker that cannot start now
-        // is tried again at its first run, which tells why.
-        for (int k = 0; k < options.jobs; ++k) {
+        const std::size_t at_once = std::min<std::size_t>(options.jobs, options.projects.size());
+        for (std::size_t k = 0; k < at_once; ++k) {
             slots_.push_back(
                 {EngineWorker(library, signals_.previous(), EngineOutput::kStandardError)});
             (void)slots_.back().worker.Start();

@@ -44,7 +44,8 @@ class StudyBatch {
         // progress lines of many runs at once would say nothing.
         sigset_t mask;
         pthread_sigmask(SIG_SETMASK, nullptr, &mask);
-        for (int k = 0; k < options.jobs; ++k) {
+        const std::size_t at_once = std::min<std::size_t>(options.jobs, projects.size());
+        for (std::size_t k = 0; k < at_once; ++k) {
             slots_.push_back({EngineWorker(options.library, mask, EngineOutput::kDiscarded)});
             (void)slots_.back().worker.Start();  // told again by the first run it fails
         }
