@@ -1,8 +1,8 @@
 // keldra-run [--jobs N] [--keep-scratch] [--json] [--no-subdivision-check] PROJECT.kd5d...
 //
-// The headless runner: the engine on each project in a child process of its
-// own, and a summary per problem. What it does and its exit status are told
-// by its help text below, which is also its manual page.
+// The headless runner: the engine on each project, loaded afresh for it in
+// an engine worker, and a summary per problem. What it does and its exit
+// status are told by its help text below, which is also its manual page.
 #include <keldra/version.h>
 #include <poll.h>
 #include <signal.h>
@@ -79,7 +79,8 @@ constexpr const char* kHelp =
     "given are not touched.\n"
     "\n"
     "Options:\n"
-    "  --jobs N        run up to N projects at a time, each in a process of its own\n"
+    "  --jobs N        run up to N projects at a time, in N processes that load the\n"
+    "                  engine afresh for each project\n"
     "                  (1 to 64; 1 when not given)\n"
     "  --keep-scratch  keep the run folders with the names file and the scratch files,\n"
     "                  and say where they are\n"
