@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The worker's end of its socket pair; the standard streams lie below it.
+// The worker's end of its socket pair, above the standard streams.
 constexpr int kWorkerSocket = 3;
 // A run folder's path as sent to the worker; longer than any path chdir takes.
 constexpr std::size_t kLongestFolder = 65536;
@@ -38,14 +38,15 @@ int OpenFiles() {
 
 // Whether the engine left anything that the next run would inherit rather
 // than find as a fresh process finds it: the library still loaded (unloading
-// refused), a file it opened and did not close, or a standard stream it
-// closed.
-bool LeftBehind(const std::string& library) {
+// refused), or other files open than the `files` the worker had before (one
+// the engine did not close, a standard stream it closed).
+bool LeftBehind(const std::string& library, int files) {
     if (void* still = dlopen(library.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
         dlclose(still);
         return true;
     }
-    return OpenFiles() != kWorkerSocket + 1;
+    const int now = OpenFiles();
+    return now < 0 || now != files;
 }
 
 [[noreturn]] void Serve(int socket, const std::string& library, const sigset_t& signal_mask,
@@ -55,6 +56,7 @@ bool LeftBehind(const std::string& library) {
     if (socket != kWorkerSocket && dup2(socket, kWorkerSocket) < 0) _exit(1);
     close_range(kWorkerSocket + 1, ~0U, 0);
     const bool prepared = PrepareEngineProcess(signal_mask, output);
+    const int files = OpenFiles();
     std::fenv_t fresh;
     std::fegetenv(&fresh);
     std::vector<char> folder(kLongestFolder + 1);
@@ -69,7 +71,7 @@ bool LeftBehind(const std::string& library) {
             std::fesetenv(&fresh);
             report = CallEngine(folder.data(), library);
         }
-        report.last = !prepared || LeftBehind(library);
+        report.last = !prepared || LeftBehind(library, files);
         if (send(kWorkerSocket, &report, sizeof report, MSG_NOSIGNAL) != sizeof report) _exit(1);
         if (report.last) _exit(0);
     }
