@@ -27,7 +27,7 @@
 #include "app/results/json_writer.h"
 #include "app/results/results_summary.h"
 #include "app/results/summary_json.h"
-#include "app/run/engine_child.h"
+#include "app/run/engine_library.h"
 #include "app/run/engine_names.h"
 #include "app/run/engine_worker.h"
 #include "app/run/output_claims.h"

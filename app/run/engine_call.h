@@ -1,7 +1,7 @@
-// The engine's side of a run, shared by the child process of one run and
-// the worker process of many: the process's signals and output streams set
-// for the engine, one call of the entry in a run folder with the library
-// loaded for that call alone, and what the process tells its parent.
+// The engine's side of a run, in the process that makes it: the process's
+// signals and output streams set for the engine, one call of the entry in a
+// run folder with the library loaded for that call alone, and what the
+// process tells its parent about how far the run came.
 #pragma once
 
 #include <signal.h>
@@ -37,7 +37,7 @@ struct EngineReport {
 [[nodiscard]] std::string DescribeReport(const EngineReport& report);
 
 // Reads a report from `fd`; false when the process ended without telling
-// how far it came.
+// how far the run came.
 [[nodiscard]] bool ReadReport(int fd, EngineReport& report);
 
 // A process that ended before it told how far it came, as waitpid saw it.
