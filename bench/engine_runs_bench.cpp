@@ -6,8 +6,11 @@
 // can be read against it from one and the same session.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <keldra/ikeldra.h>
 #include <keldra/version.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -131,6 +134,87 @@ void BM_SnprintfYardstick(benchmark::State& state) {
 }
 BENCHMARK(BM_SnprintfYardstick)->Unit(benchmark::kMillisecond);
 
+// A batch as a user runs one: keldra-run --jobs 2 over 100 copies of
+// sand_generated.kd5d, its summary and the engine's progress lines sent to
+// /dev/null. The figure is projects a second (items_per_second, wall time).
+constexpr int kBatchProjects = 100;
+
+class ProjectCopies {
+  public:
+    ProjectCopies(const fs::path& base, const std::string& project) {
+        std::string pattern = (base / "keldra-bench-batch-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
+        for (int k = 0; k < kBatchProjects; ++k) {
+            paths_.push_back((dir_ / ("p" + std::to_string(k) + ".kd5d")).string());
+            std::ofstream(paths_.back(), std::ios::binary) << project;
+        }
+    }
+    ~ProjectCopies() { fs::remove_all(dir_); }
+    ProjectCopies(const ProjectCopies&) = delete;
+    ProjectCopies& operator=(const ProjectCopies&) = delete;
+    const std::vector<std::string>& paths() const { return paths_; }
+
+  private:
+    fs::path dir_;
+    std::vector<std::string> paths_;
+};
+
+// Runs keldra-run with `arguments`; its exit status, or -1.
+int RunRunner(std::vector<std::string> arguments) {
+    const std::string runner = (LibraryPath().parent_path() / "keldra-run").string();
+    arguments.insert(arguments.begin(), runner);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, runner.c_str(), &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+void RunBatch(benchmark::State& state, const fs::path& base, bool subdivision_check) {
+    const ProjectCopies copies(base, ReadExample("sand_generated.kd5d"));
+    std::vector<std::string> arguments{"--jobs", "2"};
+    if (!subdivision_check) arguments.push_back("--no-subdivision-check");
+    arguments.insert(arguments.end(), copies.paths().begin(), copies.paths().end());
+    for (auto _ : state) {
+        if (const int status = RunRunner(arguments); status != 0) {
+            state.SkipWithError(("keldra-run exited with " + std::to_string(status)).c_str());
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kBatchProjects);
+}
+
+// The projects in memory (/dev/shm) or on the disk (the folder of the build).
+fs::path MemoryFolder() { return fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp"; }
+fs::path DiskFolder() { return LibraryPath().parent_path(); }
+
+void RegisterBatches() {
+    const struct {
+        const char* name;
+        fs::path (*base)();
+        bool subdivision_check;
+    } batches[] = {
+        {"keldra-run/100 projects in memory", MemoryFolder, false},
+        {"keldra-run/100 projects on disk", DiskFolder, false},
+        {"keldra-run/100 projects in memory, subdivision check", MemoryFolder, true},
+    };
+    for (const auto& batch : batches)
+        benchmark::RegisterBenchmark(batch.name,
+                                     [batch](benchmark::State& state) {
+                                         RunBatch(state, batch.base(), batch.subdivision_check);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+}
+
 void RegisterExamples() {
     const fs::path examples = fs::path(KELDRA_SOURCE_DIR) / "examples";
     if (!fs::is_directory(examples)) return;
@@ -147,6 +231,7 @@ void RegisterExamples() {
 
 int main(int argc, char** argv) {
     RegisterExamples();
+    RegisterBatches();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

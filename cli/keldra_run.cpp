@@ -1,11 +1,12 @@
 // keldra-run [--jobs N] [--keep-scratch] [--json] [--no-subdivision-check] PROJECT.kd5d...
 //
-// The headless runner: the engine on each project in a child process of its
-// own, and a summary per problem. What it does and its exit status are told
-// by its help text below, which is also its manual page.
+// The headless runner: the engine on each project, loaded afresh for it in
+// an engine worker, and a summary per problem. What it does and its exit
+// status are told by its help text below, which is also its manual page.
 #include <keldra/version.h>
+#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <QString>
@@ -17,17 +18,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/results/json_writer.h"
 #include "app/results/results_summary.h"
 #include "app/results/summary_json.h"
-#include "app/run/engine_child.h"
+#include "app/run/engine_library.h"
 #include "app/run/engine_names.h"
+#include "app/run/engine_worker.h"
 #include "app/run/output_claims.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
@@ -77,7 +79,8 @@ constexpr const char* kHelp =
     "given are not touched.\n"
     "\n"
     "Options:\n"
-    "  --jobs N        run up to N projects at a time, each in a process of its own\n"
+    "  --jobs N        run up to N projects at a time, in N processes that load the\n"
+    "                  engine afresh for each project\n"
     "                  (1 to 64; 1 when not given)\n"
     "  --keep-scratch  keep the run folders with the names file and the scratch files,\n"
     "                  and say where they are\n"
@@ -124,10 +127,10 @@ Parsed ParseOptions(int argc, char** argv, Options& options) {
 struct Job {
     ProjectOutputs files;
     std::unique_ptr<PreparedRun> run;
-    EngineChild child;
     std::string failure;     // the project could not run, or its run failed
     std::string withdrawal;  // what became of the older outputs after a failed run
     int status = kAllClosed;
+    ResultsSummary summary;  // of the published outputs
 };
 
 // A project that cannot be run says why; the batch goes on with the others.
@@ -143,114 +146,164 @@ std::string CheckProject(const ProjectOutputs& files) {
     return SelfOverwrite(files);
 }
 
-// The signals that stop a batch, and a child's end, are taken when the
-// batch waits for them rather than by handlers. They stay blocked until the
-// runner exits: a stop that comes after the last run has nothing to stop.
+// The signals that stop a batch are taken when the batch waits for its runs
+// rather than by handlers. They stay blocked until the runner exits: a stop
+// that comes after the last run has nothing to stop.
 class Signals {
   public:
     Signals() {
         sigemptyset(&watched_);
-        for (int signal : {SIGINT, SIGTERM, SIGCHLD}) sigaddset(&watched_, signal);
-        // A blocked SIGCHLD must stay pending, which an ignored one need not.
-        struct sigaction on_child {};
-        on_child.sa_handler = [](int) {};
-        sigaction(SIGCHLD, &on_child, nullptr);
+        for (int signal : {SIGINT, SIGTERM}) sigaddset(&watched_, signal);
         sigprocmask(SIG_BLOCK, &watched_, &previous_);
+        stops_ = signalfd(-1, &watched_, SFD_CLOEXEC);
     }
+    ~Signals() { ::close(stops_); }
+    Signals(const Signals&) = delete;
+    Signals& operator=(const Signals&) = delete;
 
-    // The mask the children restore.
+    // The mask the engine processes restore.
     [[nodiscard]] const sigset_t& previous() const { return previous_; }
-    // Waits for a child's end or a stop; returns the stop signal or 0.
-    [[nodiscard]] int Wait() const {
-        const int signal = sigwaitinfo(&watched_, nullptr);
-        return signal == SIGINT || signal == SIGTERM ? signal : 0;
+    // Readable when a stop signal is pending.
+    [[nodiscard]] int stops() const { return stops_; }
+    // The stop signal that is pending, or 0.
+    [[nodiscard]] int Take() const {
+        signalfd_siginfo taken{};
+        return ::read(stops_, &taken, sizeof taken) == sizeof taken
+                   ? static_cast<int>(taken.ssi_signo)
+                   : 0;
     }
 
   private:
     sigset_t watched_{}, previous_{};
+    int stops_ = -1;
 };
 
 class Batch {
   public:
-    Batch(const Options& options, std::string library)
-        : options_(options), library_(std::move(library)) {}
+    // A slot for each run that may go on at once, its worker forked while
+    // the runner is small; a worker that cannot start now is tried again at
+    // its first run, which tells why.
+    Batch(const Options& options, const std::string& library) : options_(options) {
+        const std::size_t at_once = std::min<std::size_t>(options.jobs, options.projects.size());
+        for (std::size_t k = 0; k < at_once; ++k) {
+            slots_.push_back(
+                {EngineWorker(library, signals_.previous(), EngineOutput::kStandardError)});
+            (void)slots_.back().worker.Start();
+        }
+    }
 
     // Runs every job that may run; returns the signal that stopped the
     // batch, or 0.
     int Run(std::vector<Job>& jobs) {
         OutputClaims claims;
         const fs::path base = TemporaryBase();
-        for (Job& job : jobs) {
-            job.failure = CheckProject(job.files);
-            if (job.failure.empty()) job.failure = claims.Claim(job.files);
-            if (!job.failure.empty()) {
-                job.status = kUsageOrFiles;
-                continue;
+        auto next = jobs.begin();
+        for (;;) {
+            for (Slot* idle; next != jobs.end() && (idle = IdleSlot()) != nullptr; ++next)
+                if (MayRun(*next, claims)) Start(*next, *idle, base);
+            if (!AnyBusy()) break;
+            std::vector<Ended> ended = WaitForRuns();
+            if (stop_ != 0) {
+                Abandon(ended);
+                break;
             }
-            while (stop_ == 0 && static_cast<int>(running_.size()) >= options_.jobs) WaitForChild();
-            if (stop_ != 0) break;
-            Start(job, base);
+            // The free slots take their next runs before the ended ones are
+            // published and read, which then overlaps with those runs.
+            for (Slot* idle; next != jobs.end() && (idle = IdleSlot()) != nullptr; ++next)
+                if (MayRun(*next, claims)) Start(*next, *idle, base);
+            for (const Ended& run : ended) Finish(*run.job, run.failure);
         }
-        while (stop_ == 0 && !running_.empty()) WaitForChild();
-        if (stop_ != 0) Abandon();
         return stop_;
     }
 
   private:
-    void Start(Job& job, const fs::path& base) {
+    // A job slot: its worker, and the job it runs.
+    struct Slot {
+        EngineWorker worker;
+        Job* job = nullptr;
+    };
+
+    // A run whose engine is done with it: its job, and empty or what ended it.
+    struct Ended {
+        Job* job;
+        std::string failure;
+    };
+
+    static bool MayRun(Job& job, OutputClaims& claims) {
+        job.failure = CheckProject(job.files);
+        if (job.failure.empty()) job.failure = claims.Claim(job.files);
+        if (job.failure.empty()) return true;
+        job.status = kUsageOrFiles;
+        return false;
+    }
+
+    Slot* IdleSlot() {
+        for (Slot& slot : slots_)
+            if (slot.job == nullptr) return &slot;
+        return nullptr;
+    }
+
+    [[nodiscard]] bool AnyBusy() const {
+        return std::any_of(slots_.begin(), slots_.end(),
+                           [](const Slot& slot) { return slot.job != nullptr; });
+    }
+
+    void Start(Job& job, Slot& slot, const fs::path& base) {
         job.run = std::make_unique<PreparedRun>(job.files, base);
         if (options_.keep_scratch) job.run->KeepFolder();
-        if (job.run->ready())
-            job.child = StartEngineChild(job.run->folder(), library_, signals_.previous());
-        const std::string& error = job.run->ready() ? job.child.error : job.run->error();
+        std::string error = job.run->error();
+        if (error.empty()) error = slot.worker.Run(job.run->folder());
         if (!error.empty()) {
             job.failure = error;
             job.status = kUsageOrFiles;
             job.run.reset();
             return;
         }
-        running_[job.child.pid] = &job;
+        slot.job = &job;
     }
 
-    void WaitForChild() {
-        for (;;) {
-            int wait_status = 0;
-            const pid_t pid = waitpid(-1, &wait_status, WNOHANG);
-            if (pid > 0) {
-                Finish(pid, wait_status);
-                return;
-            }
-            if (pid < 0 && errno == ECHILD) return;
-            stop_ = signals_.Wait();
-            if (stop_ != 0) return;
+    // Waits until a run ends or a stop signal comes; returns the runs that
+    // ended, whose slots are then free.
+    std::vector<Ended> WaitForRuns() {
+        std::vector<pollfd> waited{{signals_.stops(), POLLIN, 0}};
+        std::vector<Slot*> busy;
+        for (Slot& slot : slots_) {
+            if (slot.job == nullptr) continue;
+            waited.push_back({slot.worker.socket(), POLLIN, 0});
+            busy.push_back(&slot);
         }
+        while (::poll(waited.data(), waited.size(), -1) < 0 && errno == EINTR) {
+        }
+        if (waited[0].revents != 0) stop_ = signals_.Take();
+        std::vector<Ended> ended;
+        for (std::size_t k = 0; k < busy.size(); ++k)
+            if (waited[k + 1].revents != 0)
+                ended.push_back({std::exchange(busy[k]->job, nullptr), busy[k]->worker.Conclude()});
+        return ended;
     }
 
-    void Finish(pid_t pid, int wait_status) {
-        const auto it = running_.find(pid);
-        if (it == running_.end()) return;
-        Job& job = *it->second;
-        running_.erase(it);
-        const RunConclusion conclusion =
-            job.run->Conclude(FinishEngineChild(job.child, wait_status));
+    // Publishes the outputs of a completed run and reads them, or withdraws
+    // the older outputs of a failed one.
+    void Finish(Job& job, const std::string& failure) {
+        const RunConclusion conclusion = job.run->Conclude(failure);
         job.failure = conclusion.failure;
         job.withdrawal = conclusion.withdrawal;
         if (!conclusion.published) job.status = kNotAnalysed;
         Close(job);
+        if (conclusion.published)
+            job.summary = SummariseFiles({job.files.report, job.files.plot, job.files.project});
     }
 
-    // Stops the runs in progress: their children are killed and reaped and
-    // their run folders removed.
-    void Abandon() {
-        for (auto& [pid, job] : running_) {
-            ::kill(pid, SIGKILL);
-            int wait_status = 0;
-            while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) {
-            }
-            (void)FinishEngineChild(job->child, wait_status);
-            Close(*job);
+    // Stops the runs in progress: their engine processes are killed and
+    // reaped and their run folders removed, as are those of the runs that
+    // ended as the stop came.
+    void Abandon(const std::vector<Ended>& ended) {
+        for (const Ended& run : ended) Close(*run.job);
+        for (Slot& slot : slots_) {
+            if (slot.job == nullptr) continue;
+            slot.worker.Kill();
+            Close(*std::exchange(slot.job, nullptr));
         }
-        running_.clear();
         std::fprintf(stderr,
                      "keldra-run: stopped by signal %d (%s); the runs in progress were ended\n",
                      stop_, strsignal(stop_));
@@ -265,9 +318,8 @@ class Batch {
     }
 
     const Options& options_;
-    const std::string library_;
     const Signals signals_;
-    std::map<pid_t, Job*> running_;
+    std::vector<Slot> slots_;
     int stop_ = 0;
 };
 
@@ -281,7 +333,7 @@ struct Conclusion {
     std::optional<SubdivisionCheck> subdivision;  // none when not made
 };
 
-Conclusion ConclusionOf(const Job& job) {
+Conclusion ConclusionOf(Job& job) {
     Conclusion c;
     if (!job.failure.empty()) {
         c.status = job.status;
@@ -290,7 +342,7 @@ Conclusion ConclusionOf(const Job& job) {
         return c;
     }
     c.published = true;
-    c.summary = SummariseFiles({job.files.report, job.files.plot, job.files.project});
+    c.summary = std::move(job.summary);
     if (!c.summary.error.empty()) {
         c.errors.push_back(c.summary.error);
         c.status = kNotAnalysed;
@@ -488,7 +540,7 @@ int main(int argc, char** argv) {
     if (const int stop = Batch(options, library).Run(jobs); stop != 0) return 128 + stop;
     int status = kAllClosed;
     std::vector<Conclusion> conclusions;
-    for (const Job& job : jobs) {
+    for (Job& job : jobs) {
         conclusions.push_back(ConclusionOf(job));
         status = std::max(status, conclusions.back().status);
     }

@@ -20,7 +20,7 @@
 #include <string>
 
 #include "app/project/inouterror.h"
-#include "app/run/engine_child.h"
+#include "app/run/engine_library.h"
 #include "app/studies/embedment_study.h"
 #include "app/studies/layer_study.h"
 #include "app/studies/strength_study.h"

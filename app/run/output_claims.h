@@ -4,9 +4,9 @@
 // outputs, or the later run would overwrite the earlier one's results.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/run/project_outputs.h"
@@ -20,12 +20,11 @@ class OutputClaims {
     [[nodiscard]] std::string Claim(const ProjectOutputs& files);
 
   private:
-    struct Claimed {
-        std::filesystem::path shown;  // the earlier project as it was given
-        std::filesystem::path project;
-        std::array<std::filesystem::path, 3> outputs;
-    };
-    std::vector<Claimed> claimed_;
+    // Each claimed project as it was given; the resolved project files and
+    // outputs map to their place in it, so that a claim costs the same
+    // however many came before.
+    std::vector<std::filesystem::path> shown_;
+    std::unordered_map<std::string, std::size_t> projects_, outputs_;
 };
 
 }  // namespace keldra::run

@@ -12,11 +12,12 @@
 
 namespace keldra::run {
 
-// Copies each output of the run folder to a temporary file in the project's
-// folder and, once all three are written, renames them into place, so that
-// no output is ever half written under its real name. Returns why it could
-// not; the caller then withdraws the outputs, those already renamed with
-// the older ones.
+// Moves each output of the run folder into place next to the project, once
+// all three are found whole in the run folder; across file systems each is
+// first copied to a temporary file in the project's folder and renamed into
+// place once all three are written, so that no output is ever half written
+// under its real name. Returns why it could not; the caller then withdraws
+// the outputs, those already in place with the older ones.
 [[nodiscard]] std::string Publish(const std::filesystem::path& run_folder, const EngineNames& names,
                                   const ProjectOutputs& files);
 

@@ -1,19 +1,16 @@
 #include "app/studies/study_runs.h"
 
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
+#include <algorithm>
 #include <future>
 #include <map>
 #include <memory>
-#include <thread>
 
 #include "app/project/inouterror.h"
-#include "app/run/engine_child.h"
+#include "app/run/engine_worker.h"
 #include "app/run/prepared_run.h"
 #include "app/run/project_outputs.h"
 #include "app/run/run_folder.h"
@@ -25,13 +22,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace keldra::run;
 
-// A child's end is polled rather than awaited on a signal: the study may run
-// on a thread of a program whose signals it does not own.
-constexpr auto kPollInterval = std::chrono::milliseconds(5);
+// A run's end is awaited with a timeout rather than on a signal: the study
+// may run on a thread of a program whose signals it does not own, and
+// checks between waits whether it was cancelled.
+constexpr int kWaitMilliseconds = 5;
 
-struct Running {
+// A job slot: its worker, the run in progress and the index of its project.
+struct Slot {
+    EngineWorker worker;
     std::unique_ptr<PreparedRun> run;
-    EngineChild child;
     std::size_t index = 0;
 };
 
@@ -41,21 +40,29 @@ class StudyBatch {
         : options_(options), base_(TemporaryBase()) {
         runs_.resize(projects.size());
         for (std::size_t k = 0; k < projects.size(); ++k) runs_[k].project = projects[k];
-        // The children take the mask of the thread that runs the study.
-        pthread_sigmask(SIG_SETMASK, nullptr, &mask_);
+        // The workers take the mask of the thread that runs the study; the
+        // progress lines of many runs at once would say nothing.
+        sigset_t mask;
+        pthread_sigmask(SIG_SETMASK, nullptr, &mask);
+        const std::size_t at_once = std::min<std::size_t>(options.jobs, projects.size());
+        for (std::size_t k = 0; k < at_once; ++k) {
+            slots_.push_back({EngineWorker(options.library, mask, EngineOutput::kDiscarded)});
+            (void)slots_.back().worker.Start();  // told again by the first run it fails
+        }
     }
 
     std::vector<StudyRun> Run() {
         std::size_t next = 0;
-        while (next < runs_.size() || !running_.empty()) {
+        for (;;) {
             if (Cancelled()) {
                 Abandon(next);
                 break;
             }
-            while (next < runs_.size() && static_cast<int>(running_.size()) < options_.jobs)
-                Start(next++);
+            for (Slot* idle; next < runs_.size() && (idle = IdleSlot()) != nullptr;)
+                Start(next++, *idle);
             PrepareAhead(next);
-            if (!ReapOne()) std::this_thread::sleep_for(kPollInterval);
+            if (next == runs_.size() && AllIdle()) break;
+            ReapEnded();
         }
         return std::move(runs_);
     }
@@ -63,6 +70,17 @@ class StudyBatch {
   private:
     [[nodiscard]] bool Cancelled() const {
         return options_.cancel != nullptr && options_.cancel->load();
+    }
+
+    Slot* IdleSlot() {
+        for (Slot& slot : slots_)
+            if (!slot.run) return &slot;
+        return nullptr;
+    }
+
+    [[nodiscard]] bool AllIdle() const {
+        return std::none_of(slots_.begin(), slots_.end(),
+                            [](const Slot& slot) { return slot.run != nullptr; });
     }
 
     // The projects of the next runs are made on threads of their own while
@@ -74,7 +92,7 @@ class StudyBatch {
                 preparing_.emplace(k, std::async(std::launch::async, options_.prepare, k));
     }
 
-    void Start(std::size_t index) {
+    void Start(std::size_t index, Slot& slot) {
         PrepareAhead(index);
         if (const auto it = preparing_.find(index); it != preparing_.end()) {
             const std::string error = it->second.get();
@@ -84,43 +102,44 @@ class StudyBatch {
                 return;
             }
         }
-        StudyRun& study_run = runs_[index];
-        auto run = std::make_unique<PreparedRun>(OutputsOf(study_run.project), base_);
+        auto run = std::make_unique<PreparedRun>(OutputsOf(runs_[index].project), base_);
         if (!run->ready()) {
             Ended(index, run->error());
             return;
         }
-        // The progress lines of many runs at once would say nothing.
-        EngineChild child =
-            StartEngineChild(run->folder(), options_.library, mask_, EngineOutput::kDiscarded);
-        if (!child.error.empty()) {
-            Ended(index, child.error);
+        if (const std::string error = slot.worker.Run(run->folder()); !error.empty()) {
+            Ended(index, error);
             return;
         }
-        running_[child.pid] = Running{std::move(run), child, index};
+        slot.run = std::move(run);
+        slot.index = index;
     }
 
-    // Concludes a run whose child ended; false when none has.
-    bool ReapOne() {
-        for (auto it = running_.begin(); it != running_.end(); ++it) {
-            int wait_status = 0;
-            const pid_t pid = waitpid(it->first, &wait_status, WNOHANG);
-            if (pid == 0 || (pid < 0 && errno == EINTR)) continue;
-            Running running = std::move(it->second);
-            running_.erase(it);
-            const RunConclusion conclusion =
-                running.run->Conclude(FinishEngineChild(running.child, wait_status));
-            StudyRun& study_run = runs_[running.index];
-            study_run.ran = conclusion.published;
-            if (conclusion.published) {
-                const ProjectOutputs files = OutputsOf(study_run.project);
-                study_run.summary = results::SummariseFiles(
-                    {files.report.string(), files.plot.string(), files.project.string()});
-            }
-            Ended(running.index, conclusion.failure);
-            return true;
+    // Waits a little for runs to end and concludes those that did.
+    void ReapEnded() {
+        std::vector<pollfd> waited;
+        std::vector<Slot*> busy;
+        for (Slot& slot : slots_) {
+            if (!slot.run) continue;
+            waited.push_back({slot.worker.socket(), POLLIN, 0});
+            busy.push_back(&slot);
         }
-        return false;
+        if (::poll(waited.data(), waited.size(), kWaitMilliseconds) <= 0) return;
+        for (std::size_t k = 0; k < busy.size(); ++k)
+            if (waited[k].revents != 0) Conclude(*busy[k]);
+    }
+
+    void Conclude(Slot& slot) {
+        const std::unique_ptr<PreparedRun> run = std::move(slot.run);
+        const RunConclusion conclusion = run->Conclude(slot.worker.Conclude());
+        StudyRun& study_run = runs_[slot.index];
+        study_run.ran = conclusion.published;
+        if (conclusion.published) {
+            const ProjectOutputs files = OutputsOf(study_run.project);
+            study_run.summary = results::SummariseFiles(
+                {files.report.string(), files.plot.string(), files.project.string()});
+        }
+        Ended(slot.index, conclusion.failure);
     }
 
     void Ended(std::size_t index, const std::string& failure) {
@@ -129,25 +148,21 @@ class StudyBatch {
         if (options_.progress) options_.progress(done_, static_cast<int>(runs_.size()));
     }
 
-    // Kills and reaps the running children; their run folders go with them.
+    // Kills and reaps the running workers; their run folders go with them.
     void Abandon(std::size_t next) {
-        for (auto& [pid, running] : running_) {
-            ::kill(pid, SIGKILL);
-            int wait_status = 0;
-            while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) {
-            }
-            (void)FinishEngineChild(running.child, wait_status);
-            runs_[running.index].failure = kCancelled;
+        for (Slot& slot : slots_) {
+            if (!slot.run) continue;
+            slot.worker.Kill();
+            slot.run.reset();
+            runs_[slot.index].failure = kCancelled;
         }
-        running_.clear();
         for (std::size_t k = next; k < runs_.size(); ++k) runs_[k].failure = kCancelled;
     }
 
     const StudyRunOptions& options_;
     const fs::path base_;
-    sigset_t mask_{};
     std::vector<StudyRun> runs_;
-    std::map<pid_t, Running> running_;
+    std::vector<Slot> slots_;
     // Waited for when the batch ends, as the futures of std::async are.
     std::map<std::size_t, std::future<std::string>> preparing_;
     int done_ = 0;

@@ -1,6 +1,6 @@
 // The runs of a study: every project of a list run by the engine, each in a
-// private run folder and a child process of its own that loads the engine
-// afresh, up to `jobs` at a time, as keldra-run runs them. Its outputs are
+// private run folder, up to `jobs` at a time in engine workers that load the
+// engine afresh for each run, as keldra-run runs them. Its outputs are
 // published next to the project and read into a results summary.
 #pragma once
 

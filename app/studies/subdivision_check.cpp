@@ -7,6 +7,8 @@
 #include <exception>
 #include <filesystem>
 
+#include "app/run/run_folder.h"
+
 namespace keldra::studies {
 
 namespace {
@@ -86,7 +88,10 @@ SubdivisionCheck CompareSplit(const results::ResultsSummary& given,
 
 std::vector<SubdivisionCheck> RunSubdivisionChecks(const std::vector<CheckedRun>& runs,
                                                    const StudyRunOptions& options) {
-    const QTemporaryDir scratch;
+    // Beside the run folders, so that the outputs of the split copies are
+    // moved rather than copied out of them, in memory where there is room.
+    const QTemporaryDir scratch(
+        QString::fromStdString((run::TemporaryBase() / "keldra-check-XXXXXX").string()));
     std::vector<std::filesystem::path> files;
     std::vector<QString> targets;
     for (std::size_t k = 0; k < runs.size(); ++k) {
