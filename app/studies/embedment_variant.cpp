@@ -8,6 +8,7 @@
 #include "app/project/filetables.h"
 #include "app/project/inouterror.h"
 #include "app/studies/opened_copy.h"
+#include "app/studies/table_lengths.h"
 #include "app/tables/floatcolumn.h"
 #include "app/tables/formdescription.h"
 #include "app/tables/gridtable.h"
@@ -39,7 +40,6 @@ constexpr NodeTable kNodeTables[] = {
 constexpr QStringView kDepthTables[] = {TableName::PYMod, TableName::DistLoad, TableName::LongDist};
 
 constexpr QStringView kSoilTables[] = {TableName::NewSoil, TableName::LongSoil};
-constexpr int kLayerBottomColumn = 1;
 
 void FollowTipNodes(TGridTable& table, const NodeTable& columns, int oldTip, int newTip) {
     const int last = columns.to < 0 ? columns.from : columns.to;
@@ -58,11 +58,6 @@ void FollowTipNodes(TGridTable& table, const NodeTable& columns, int oldTip, int
         const int end = table.integer(last, row);
         if (end == oldTip || end > newTip) table.setInteger(last, row, newTip);
     }
-}
-
-// In the engine's length (in, m): the file writer multiplies by the column's factor.
-double EngineFactor(const TGridTable& table, int column) {
-    return static_cast<const TFloatColumn&>(table.column(column)).engineFactor();
 }
 
 // The depths of `table` in the engine's length.

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <vector>
 
+#include "app/studies/table_lengths.h"
 #include "app/tables/enumcolumn.h"
 #include "app/tables/floatcolumn.h"
 #include "app/tables/gridtable.h"
@@ -14,7 +15,6 @@ namespace keldra::studies {
 namespace {
 
 constexpr int kSoilTypeColumn = 0;
-constexpr int kBottomColumn = 1;
 constexpr int kParametersColumn = 2;
 constexpr int kTopRow = 0;  // of a layer's parameter table; the bottom row follows
 constexpr int kBottomRow = 1;
@@ -42,7 +42,7 @@ struct Profile {
 };
 
 Profile ProfileOf(const TGridTable& layers, int row) {
-    Profile p{.top = LayerTop(layers, row), .bottom = layers.real(kBottomColumn, row)};
+    Profile p{.top = LayerTop(layers, row), .bottom = layers.real(kLayerBottomColumn, row)};
     const TGridTable* parameters = layers.subTable(kParametersColumn, row);
     if (parameters == nullptr || parameters->rowCount() <= kBottomRow) return p;
     for (int c = 0; c < parameters->columnCount(); ++c) {
@@ -76,7 +76,7 @@ void SplitLayer(TGridTable& layers, int row, int parts, const CurveDepths& depth
     for (int k = 1; k < parts; ++k) layers.insertRowGroup(row);
     for (int k = 0; k < parts; ++k) {
         layers.setInteger(kSoilTypeColumn, row + k, type);  // a new type gets its own table
-        layers.setReal(kBottomColumn, row + k, edges[k + 1]);
+        layers.setReal(kLayerBottomColumn, row + k, edges[k + 1]);
         SetParameters(layers, row + k, profile, edges[k], edges[k + 1]);
     }
 }
@@ -96,12 +96,12 @@ int Splittable(const std::vector<double>& thickness) {
 }  // namespace
 
 double LayerTop(const TGridTable& layers, int row) {
-    return row == 0 ? 0.0 : layers.real(kBottomColumn, row - 1);
+    return row == 0 ? 0.0 : layers.real(kLayerBottomColumn, row - 1);
 }
 
 double CurveThickness(const TGridTable& layers, int row, const CurveDepths& depths) {
     const double from = std::max(LayerTop(layers, row), depths.top);
-    const double to = std::min(layers.real(kBottomColumn, row), depths.bottom);
+    const double to = std::min(layers.real(kLayerBottomColumn, row), depths.bottom);
     return Below(to, from) ? to - from : 0.0;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/studies/opened_copy.h"
-#include "app/tables/floatcolumn.h"
+#include "app/studies/table_lengths.h"
 #include "app/tables/formdescription.h"
 #include "app/tables/gridtable.h"
 
@@ -11,14 +11,8 @@ namespace keldra::studies {
 
 namespace {
 
-constexpr int kBottomColumn = 1;
 // The stations of a layer lie at its quarter points.
 constexpr double kStationsPerLayerSpan = 4.0;
-
-// Table depths times this are in the engine's length (in, m).
-double DepthFactor(const TGridTable& layers) {
-    return static_cast<const TFloatColumn&>(layers.column(kBottomColumn)).engineFactor();
-}
 
 CurveDepths CurveDepthsOf(const TProgramData& stage, double factor) {
     const TWallProperties& wall = stage.wall;
@@ -27,7 +21,7 @@ CurveDepths CurveDepthsOf(const TProgramData& stage, double factor) {
 }
 
 void FindWidestNearTop(const TGridTable& layers, const TProgramData& stage, ProblemLayers& facts) {
-    const double factor = DepthFactor(layers);
+    const double factor = EngineFactor(layers, kLayerBottomColumn);
     const CurveDepths depths = CurveDepthsOf(stage, factor);
     const double width = stage.configuration.resistanceWidth;
     if (width <= 0.0) return;
@@ -45,7 +39,7 @@ void FindWidestNearTop(const TGridTable& layers, const TProgramData& stage, Prob
 
 ProblemLayers Split(TGridTable& layers, const TProgramData& stage, int parts) {
     ProblemLayers facts{.user_curves = stage.options.externalPyCurves, .layers = layers.rowCount()};
-    const CurveDepths depths = CurveDepthsOf(stage, DepthFactor(layers));
+    const CurveDepths depths = CurveDepthsOf(stage, EngineFactor(layers, kLayerBottomColumn));
     FindWidestNearTop(layers, stage, facts);
     facts.most_parts = MostParts(layers, depths);
     facts.split = SplitLayers(layers, parts, depths);
